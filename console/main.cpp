@@ -1,0 +1,3 @@
+#include "mirelo.h"
+
+int main(int argc, char** argv) { return mirelo_main(argc, argv); }

@@ -1,0 +1,3 @@
+#include "mirelo.h"
+
+int mirelo_main(int, char**) { return 0; }
