@@ -1,0 +1,26 @@
+#include "dialogs.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace {
+
+class message_boxes : public dialog_handler {
+ public:
+  void show_message(const QString& text) override {
+    QMessageBox::information(QApplication::activeWindow(), QApplication::applicationName(), text);
+  }
+  bool ask_yes_no(const QString& text) override {
+    return QMessageBox::question(QApplication::activeWindow(), QApplication::applicationName(), text,
+                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+  }
+};
+
+message_boxes real_boxes;
+dialog_handler* current = &real_boxes;
+
+}  // namespace
+
+void show_message(const QString& text) { current->show_message(text); }
+bool ask_yes_no(const QString& text) { return current->ask_yes_no(text); }
+void set_dialog_handler(dialog_handler* handler) { current = handler ? handler : &real_boxes; }

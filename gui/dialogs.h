@@ -1,0 +1,21 @@
+// Every modal message box and Yes/No question of tarn goes through these
+// functions, so that tests can replace the real boxes with a recorder that
+// answers at once. Call them on the window thread only.
+#pragma once
+
+#include <QString>
+
+class dialog_handler {
+ public:
+  virtual ~dialog_handler() = default;
+  // A modal box with the text and an OK button.
+  virtual void show_message(const QString& text) = 0;
+  // A modal Yes/No question; true for Yes.
+  virtual bool ask_yes_no(const QString& text) = 0;
+};
+
+void show_message(const QString& text);
+bool ask_yes_no(const QString& text);
+
+// Replaces the real boxes (nullptr puts them back). The handler is not owned.
+void set_dialog_handler(dialog_handler* handler);
