@@ -36,10 +36,9 @@ class well {
   std::array<double, max_states> wave_numbers{};  // k[1..N]; element 0 unused
 
  private:
-  void find_even_state(int n);
-  void find_odd_state(int n);
-  long double even_mismatch(double k) const;
-  long double odd_mismatch(double k) const;
+  void find_state(int n, double lo, double hi);
+  long double mismatch(int n, double k) const;
+  long double decay(int n, long double k) const;
 };
 
 // Writes state n of the well (a, Uo), centred at x0, into psi[1..xdim] as

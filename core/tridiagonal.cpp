@@ -1,0 +1,98 @@
+#include "tridiagonal.h"
+
+#include <new>
+#include <ostream>
+#include <vector>
+
+#include "messages.h"
+
+namespace {
+
+using complex = std::complex<double>;
+using complex_ld = std::complex<long double>;
+
+// Ordinary complex division (numerator times the conjugate over the squared
+// modulus), in extended precision so that the squared modulus of any double
+// divisor neither overflows nor underflows.
+complex divide(complex_ld numerator, complex_ld denominator) {
+  return complex(numerator * std::conj(denominator) / std::norm(denominator));
+}
+
+void dump_coefficients(std::ostream& out, const char* name, int n, const complex* values) {
+  for (int i = 1; i < n; ++i) out << name << "[" << i << "]=" << as_text(values[i]) << "  ";
+  out << "\n";
+}
+
+void dump_system(int n, const complex* A, const complex* B, const complex* C, const complex* D) {
+  std::ostream& out = message_stream();
+  out << "Rozwiazywanie trojprzekatniowego ukladu rownan liniowych:\n";
+  dump_coefficients(out, "A", n, A);
+  dump_coefficients(out, "B", n, B);
+  dump_coefficients(out, "C", n, C);
+  dump_coefficients(out, "D", n, D);
+}
+
+void dump_eliminated(int n, const std::vector<complex>& X, const std::vector<complex>& Y) {
+  std::ostream& out = message_stream();
+  out << "Przeskalowane macierze:\n";
+  for (int k = 0; k + 1 < n; ++k) {
+    out << "X[" << k << "]  (" << X[k].real() << "," << X[k].imag() << ") \tY[" << k << "]  ("
+        << Y[k].real() << "," << Y[k].imag() << ")\n";
+  }
+}
+
+void dump_solution(int n, const complex* f) {
+  std::ostream& out = message_stream();
+  out << "Rozwiazania:\n";
+  for (int i = 1; i < n; ++i) out << "f[" << i << "]  (" << f[i].real() << "," << f[i].imag() << ")\n";
+}
+
+// Scratch rows of the elimination, zero-filled. Running out of memory leaves
+// no meaningful result, so it ends the program.
+std::vector<complex> scratch(int n) {
+  try {
+    return std::vector<complex>(static_cast<std::size_t>(n));
+  } catch (const std::bad_alloc&) {
+  }
+  fatal_line("Blad: nieudana rezerwacja tymczasowych blokow pamieci (rozw3p)\n\n");
+}
+
+}  // namespace
+
+int solve_tridiagonal(int n, const complex* A, const complex* B, const complex* C, const complex* D,
+                      complex* f, int level) {
+  const bool dumps = level < 1;
+  if (dumps) dump_system(n, A, B, C, D);
+  // With fewer than two nodes there is no row, and C[1] does not exist.
+  if (n >= 2 && (std::norm(A[n - 1]) != 0 || std::norm(C[1]) != 0))
+    error_line("Uwaga! Wartosci przekatnej A lub C poza zakresem sa niezerowe!\n\n", false);
+
+  const int size = n > 0 ? n : 0;
+  std::vector<complex> X = scratch(size);
+  std::vector<complex> Y = scratch(size);
+  for (int k = 0; k < size; ++k) f[k] = 0;
+
+  double sum = 0;
+  for (int i = 1; i < n; ++i) sum += std::norm(D[i]);
+  if (sum == 0) {
+    error_line("Rownanie jednorodne => Rozwiazanie trywialne\n\n", false);
+    return tridiagonal_homogeneous;
+  }
+
+  // Eliminate from the last row up, so that f[i] = X[i-1] f[i-1] + Y[i-1].
+  for (int i = n - 1; i >= 1; --i) {
+    const complex_ld a = A[i];
+    const complex_ld den = complex_ld(B[i]) + a * complex_ld(X[i]);
+    if (den == complex_ld(0)) {
+      error_line("Dzielenie przez zero => Uklad sprzeczny\n\n", false);
+      return tridiagonal_zero_pivot;
+    }
+    X[i - 1] = divide(-complex_ld(C[i]), den);
+    Y[i - 1] = divide(complex_ld(D[i]) - a * complex_ld(Y[i]), den);
+  }
+  if (dumps) dump_eliminated(n, X, Y);
+
+  for (int j = 0; j + 1 < n; ++j) f[j + 1] = X[j] * f[j] + Y[j];
+  if (dumps) dump_solution(n, f);
+  return tridiagonal_solved;
+}
