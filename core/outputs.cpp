@@ -1,0 +1,211 @@
+// What a wavefunction records at each time node: the norm, the mean
+// position, the overlap with the initial state, the projection on a state
+// read from a file, the step line, and the result files of a run (plot,
+// wavefunction, FFT and time-quantities files).
+#include <fstream>
+#include <memory>
+#include <new>
+#include <sstream>
+
+#include "equation_base.h"
+#include "equation_sampler.h"
+#include "fft.h"
+#include "file_names.h"
+#include "grid_parameters.h"
+#include "initial_states.h"
+#include "messages.h"
+#include "number_text.h"
+#include "wavefunction.h"
+
+namespace {
+
+constexpr int full_digits = 19;
+
+// Header lines 1 and 3 of the snapshot files: title with time and step, the
+// second line as given, "#" and the grid summary line, then the column line.
+std::string snapshot_header(const grid_parameters& grid, const char* title, int step, const char* second,
+                            const char* columns) {
+  std::ostringstream header;
+  header << title << static_cast<double>(grid.t(step)) << " (" << step << ")\n" << second << "#";
+  grid.write_summary_line(header);
+  header << columns;
+  return header.str();
+}
+
+void write_text(const std::string& name, const std::string& text, std::ios::openmode mode = std::ios::out) {
+  std::ofstream file(name, mode);
+  file << text;
+}
+
+}  // namespace
+
+double wavefunction::compute_norm() {
+  long double sum = 0;
+  for (int i = 1; i < N; ++i) sum += std::norm(psi[i]);
+  norm = static_cast<double>(sum);
+  if (shows_summary(message_level)) message_stream() << "Kwadrat normy funkcji falowej: " << norm << "\n";
+  return norm;
+}
+
+double wavefunction::compute_mean_position() {
+  long double sum = 0;
+  for (int i = 1; i < N; ++i) sum += sampler_->x(i) * std::norm(psi[i]);
+  mean_position = static_cast<double>(sum);
+  if (shows_summary(message_level)) message_stream() << "<Psi|x|Psi>=" << mean_position << "\n";
+  return mean_position;
+}
+
+std::complex<double> wavefunction::gauge_product(const std::complex<double>* phi) const {
+  long double re = 0, im = 0;
+  auto add = [&](std::complex<double> term) {
+    re += term.real();
+    im += term.imag();
+  };
+  if (sampler_->unit_gauge_phase()) {
+    for (int i = 1; i < N; ++i) add(std::conj(phi[i]) * psi[i]);
+  } else {
+    const double t = static_cast<double>(grid.t(step));
+    for (int i = 1; i < N; ++i) add(std::conj(phi[i]) * (equation->gauge_phase(sampler_->x(i), t) * psi[i]));
+  }
+  return {static_cast<double>(re), static_cast<double>(im)};
+}
+
+double wavefunction::compute_overlap() {
+  const std::complex<double> S = gauge_product(initial.get());
+  overlap = std::norm(S);
+  if (shows_summary(message_level)) {
+    message_stream() << "<Psi0|Psi(t)>=" << as_text(S) << "\n|<Psi0|Psi(t)>|^2=" << overlap << "\n";
+  }
+  return overlap;
+}
+
+double wavefunction::compute_projection(const std::string& name) {
+  projection = 0;
+  std::ifstream file(name);
+  if (!file.is_open()) {
+    error_line_with_file("Ostrzezenie: Brak pliku poczatkowej funkcji falowej!", name);
+    return projection;
+  }
+  read_wavefunction_values(file, grid, projection_state_.get(), message_level, "Linie komentarza (#): ");
+  const std::complex<double> S = gauge_product(projection_state_.get());
+  projection = std::norm(S);
+  if (shows_summary(message_level)) {
+    message_stream() << "<plik|Psi(t)>=" << as_text(S) << "\n|<plik|Psi(t)>|^2=" << projection << "\n";
+  }
+  return projection;
+}
+
+void wavefunction::compute_quantities() {
+  compute_norm();
+  compute_mean_position();
+  compute_overlap();
+  if (rzutuj_na_plik != 0) compute_projection(rzutuj_nazwa_pliku);
+}
+
+void wavefunction::print_step_line() const {
+  message_stream() << step << ". t=" << static_cast<double>(grid.t(step)) << "  norma=" << norm
+                   << "  <x>=" << mean_position << "  |<0|t>|^2=" << overlap << "\n";
+}
+
+void wavefunction::get_quantities(double& time, double& norm_out, double& overlap_out, double& position_out) const {
+  time = static_cast<double>(grid.t(step));
+  norm_out = norm;
+  overlap_out = overlap;
+  position_out = mean_position;
+}
+
+void wavefunction::write_plot_file(const std::string& name) {
+  std::string text = snapshot_header(grid, "#Funkcja falowa w t=", step, "#Kwadrat modulu |Psi(x)|^2\n",
+                                     "#\n#x norm(Psi(x))\n");
+  text.reserve(text.size() + 28 * static_cast<std::size_t>(N));
+  for (int i = 1; i < N; ++i) {
+    append_number(text, sampler_->x(i));
+    text += "  ";
+    append_number(text, std::norm(psi[i]) * grid.dx);
+    text += '\n';
+  }
+  write_text(name, text);
+  last_plot_file = name;
+}
+
+void wavefunction::write_wavefunction_file(const std::string& name) const {
+  std::string text = snapshot_header(grid, "#Funkcja falowa w t=", step,
+                                     "#Funkcja falowa (czesc rzeczywista i urojona)\n",
+                                     "#\n#Re(Psi(x)) Im(Psi(x)\n");
+  text.reserve(text.size() + 54 * static_cast<std::size_t>(N));
+  for (int i = 1; i < N; ++i) {
+    append_number(text, psi[i].real(), full_digits);
+    text += "  ";
+    append_number(text, psi[i].imag(), full_digits);
+    text += '\n';
+  }
+  append_number(text, grid.xmin, full_digits);
+  text += '\n';
+  append_number(text, grid.xmax, full_digits);
+  text += '\n';
+  write_text(name, text);
+}
+
+void wavefunction::save_wavefunction(const std::string& name) const { write_wavefunction_file(name); }
+
+bool wavefunction::write_fft_file(const std::string& name) const {
+  const std::size_t count = static_cast<std::size_t>(N) + 1;
+  std::unique_ptr<double[]> re(new (std::nothrow) double[count]);
+  std::unique_ptr<double[]> im(new (std::nothrow) double[count]);
+  if (!re || !im) fatal_line("Blad: nieudana rezerwacja blokow pamieci dla zapisania FFT\n\n");
+  std::ostream& out = message_stream();
+  if (shows_dump(message_level)) {
+    out << "Adres zarezerwowanych tymczasowo bloków pamieci: " << static_cast<const void*>(re.get()) << ", "
+        << static_cast<const void*>(im.get()) << "\n";
+  }
+  if (shows_summary(message_level)) out << "Zapis FFT: Zajmowana pamiec: " << 16.0 * N / 1024 << " kb\n";
+  for (int i = 1; i < N; ++i) {
+    re[i - 1] = psi[i].real();
+    im[i - 1] = psi[i].imag();
+  }
+  int m = 0;
+  if (!power_of_two_exponent(N - 1, m)) {
+    error_line("Ostrzezenie: Liczba punktow sieci nie jest potega 2. Pomijam zapis FFT do pliku\n\n");
+    return false;
+  }
+  fft_1d(fft_x_to_k, m, re.get(), im.get(), message_level);
+
+  std::string text = snapshot_header(grid, "#Funkcja FFT w t=", step,
+                                     "#Funkcja falowa FFT (czesc rzeczywista i urojona)\n",
+                                     "#\n#Re(FFT(Psi(x,y))) Im(FFT(Psi(x,y))\n");
+  text.reserve(text.size() + 54 * static_cast<std::size_t>(N));
+  for (int i = 0; i < N - 1; ++i) {
+    append_number(text, re[i], full_digits);
+    text += "  ";
+    append_number(text, im[i], full_digits);
+    text += '\n';
+  }
+  append_number(text, -atomic_units::pi / grid.dx);
+  text += '\n';
+  append_number(text, atomic_units::pi / grid.dx);
+  text += '\n';
+  write_text(name, text);
+  return true;
+}
+
+void wavefunction::write_timed_line() const {
+  std::string text;
+  if (step == 0) {
+    text = "#Wielkosci zalezne od czasu\n#\n#t  norma  ";
+    if (rzutuj_na_plik != 0) text += "|<plik|t>|^2  ";
+    text += "|<0|t>|^2  <x>\n";
+  }
+  append_number(text, static_cast<double>(grid.t(step)));
+  text += "  ";
+  append_number(text, norm);
+  text += "  ";
+  if (rzutuj_na_plik != 0) {
+    append_number(text, projection);
+    text += "  ";
+  }
+  append_number(text, overlap);
+  text += "  ";
+  append_number(text, mean_position);
+  text += '\n';
+  write_text(file_name(timed_file_name), text, step == 0 ? std::ios::out : std::ios::app);
+}

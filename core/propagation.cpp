@@ -1,0 +1,97 @@
+// The Crank-Nicolson time step of a wavefunction: the tridiagonal system of
+// each transition, its solution, the save schedule of the snapshot files and
+// the quantities recorded at every time node.
+#include <climits>
+#include <cstdint>
+#include <ostream>
+
+#include "equation_base.h"
+#include "equation_sampler.h"
+#include "file_names.h"
+#include "grid_parameters.h"
+#include "messages.h"
+#include "tridiagonal.h"
+#include "wavefunction.h"
+
+std::string wavefunction::counter_text(int step) {
+  std::string text = std::to_string(step);
+  if (step >= 0 && step < 10000) text.insert(0, 5 - text.size(), '0');
+  return text;
+}
+
+bool wavefunction::snapshot_due(int step, int period, int offset) {
+  // In 64 bits: step - offset must not overflow for any offset.
+  return period >= 1 && (static_cast<std::int64_t>(step) - offset) % period == 0;
+}
+
+// Rows of the system for the transition from t_j to t_(j+1), multiplied
+// through by dx: the implicit side at t_(j+1) in A, B, C, the explicit side
+// at t_j applied to the current state in D. The nonlinear term takes its
+// density from the current state on both sides. Kept in doubles: the sweep
+// that follows works in doubles too.
+void wavefunction::prepare_coefficients(int j) {
+  using cd = std::complex<double>;
+  const double dx = grid.dx;
+  const cd kdx = equation->kinetic_coefficient / dx;
+  const double two_dx_dt = 2 * dx / grid.dt;
+  const cd implicit_diagonal = two_dx_dt + 2.0 * kdx;
+  const cd explicit_diagonal = two_dx_dt - 2.0 * kdx;
+  const double SN = equation->nieliniowosc_SN;
+
+  equation_sampler& sampler = *sampler_;
+  sampler.begin(static_cast<double>(grid.t(j)), static_cast<double>(grid.t(j + 1)));
+  const cd* current = psi.get();
+  for (int i = 1; i < N; ++i) {
+    node_coefficients now, next;
+    sampler.at_node(i, now, next);
+    const double nonlinear = SN * std::norm(current[i]);
+    A[i] = -(kdx + 0.5 * next.P);
+    B[i] = implicit_diagonal - dx * (next.Q + nonlinear);
+    C[i] = -kdx + 0.5 * next.P;
+    D[i] = (kdx - 0.5 * now.P) * current[i - 1] + (explicit_diagonal + dx * (now.Q + nonlinear)) * current[i] +
+           (kdx + 0.5 * now.P) * current[i + 1];
+  }
+  A[N - 1] = 0;
+  C[1] = 0;
+}
+
+int wavefunction::step_forward() {
+  std::ostream& out = message_stream();
+  const int j = step;
+  if (shows_summary(message_level)) {
+    out << "Funkcja falowa: krok w przod (Crank-Nicholson), przygotowanie wspolczynnikow\n"
+        << "                krok czasowy: " << j << ", t=" << static_cast<double>(grid.t(j)) << "\n";
+  }
+  // The solver's dumps come one level later than the wavefunction's.
+  const int solver_level = message_level < INT_MAX ? message_level + 1 : message_level;
+  const int code = solve_tridiagonal(N, A.get(), B.get(), C.get(), D.get(), psi.get(), solver_level);
+  if (shows_summary(message_level)) out << "Kod bledu: " << code << "\n" << "Funkcja falowa (krok czasowy " << j << "):\n";
+  if (shows_dump(message_level)) {
+    for (int i = 1; i < N; ++i) out << "Psi[" << i << "]  (" << psi[i].real() << "," << psi[i].imag() << ")\n";
+  }
+
+  const std::string counter = counter_text(j) + ".dat";
+  last_plot_file.clear();
+  if (snapshot_due(j, co_ile_krokow_zapis_wykresu, przesuniecie)) {
+    const std::string name = file_name(plot_prefix) + counter;
+    write_plot_file(name);
+    if (shows_summary(message_level)) out << "Wykres zapisany do pliku: " << name << "\n";
+  }
+  if (snapshot_due(j, co_ile_krokow_zapis_funkcji, przesuniecie)) {
+    const std::string name = file_name(psi_prefix) + counter;
+    write_wavefunction_file(name);
+    if (shows_summary(message_level)) out << "Funkcja zapisana do pliku: " << name << "\n";
+  }
+  if (snapshot_due(j, co_ile_krokow_zapis_fft, przesuniecie)) {
+    const std::string name = file_name(fft_prefix) + counter;
+    if (write_fft_file(name) && shows_summary(message_level)) out << "FFT funkcji zapisana do pliku: " << name << "\n";
+  }
+
+  compute_quantities();
+  if (shows_startup(message_level)) print_step_line();
+  write_timed_line();
+  prepare_coefficients(j);
+  ++step;
+  status = code;
+  return code;
+}

@@ -1,0 +1,114 @@
+// The state of one simulation: the wavefunction on the space grid, the
+// initial state kept for overlaps, the Crank-Nicolson coefficients, the
+// equation of the chosen gauge and the time-dependent quantities of the
+// current time node. Built from the wavefunction parameter file
+// ("1d-psi.par"); advanced by step_forward once per time step.
+#pragma once
+
+#include <complex>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+class grid_parameters;
+class equation_base;
+class equation_sampler;
+
+// A block of complex values from malloc: nothing touches its memory until
+// the grid size has been checked.
+struct free_deleter {
+  void operator()(void* block) const { std::free(block); }
+};
+using complex_array = std::unique_ptr<std::complex<double>[], free_deleter>;
+
+class wavefunction {
+ public:
+  // Reads the parameter file, builds the equation, fills the initial state,
+  // prepares the first step and writes the step-0 outputs. The caller tests
+  // status (0 good, 1 failed construction). The grid must outlive the object.
+  wavefunction(const grid_parameters& grid, const std::string& parameter_file_name, int message_level);
+  // At level below 2 prints "Usuwanie funkcji falowej..." (no line break).
+  ~wavefunction();
+  wavefunction(const wavefunction&) = delete;
+  wavefunction& operator=(const wavefunction&) = delete;
+
+  void set_message_level(int level) { message_level = level; }
+
+  // One Crank-Nicolson step (propagation.cpp): solves the prepared system,
+  // writes the snapshots due, computes and records the quantities, prepares
+  // the next system. Returns the solver's code, also kept in status.
+  int step_forward();
+
+  // Time at the current step counter, then norm, overlap and mean position.
+  void get_quantities(double& time, double& norm_out, double& overlap_out, double& position_out) const;
+  // Writes the current array in the wavefunction file format.
+  void save_wavefunction(const std::string& name) const;
+
+  // The quantities of the current array (outputs.cpp); each stores and
+  // returns its value and prints it at level below 1.
+  double compute_norm();
+  double compute_mean_position();
+  double compute_overlap();
+  // Re-reads the file at every call; a missing file warns and gives 0.
+  double compute_projection(const std::string& name);
+
+  // Writers of the outputs of one time node (outputs.cpp).
+  void write_plot_file(const std::string& name);  // also records last_plot_file
+  void write_wavefunction_file(const std::string& name) const;
+  bool write_fft_file(const std::string& name) const;  // false when N-1 is not 2^m
+  void write_timed_line() const;  // creates the file with its header at step 0
+  void print_step_line() const;
+
+  // "00007" below 10000, the plain number from there on.
+  static std::string counter_text(int step);
+  // True when a snapshot with this period is due at this step.
+  static bool snapshot_due(int step, int period, int offset);
+
+  int status = 0;              // 0 good; 1 failed construction; after a step the solver's code
+  complex_array initial;       // psi(t=0), nodes 1..N-1; never changes after construction
+  complex_array psi;           // psi at the current time node
+  std::string last_plot_file;  // plot file written by the latest step, empty when none
+  int N = 0;                   // node count of the grid (xdim + 1)
+  int message_level = 1;
+  std::string parameter_file_name;
+  int step = 0;                // time node of the next state to be computed
+  const grid_parameters& grid;
+  std::unique_ptr<equation_base> equation;
+  double ver = 0;
+  int typ_funkcji_pocz = -1;   // 0 file, 1 Gaussian, 2 square well state, 3 shooting
+  std::string nazwa_pliku;     // initial-state file of kind 0
+  double x0 = 0;
+  double a = 1;                // Gaussian width, or the well's half-width
+  double k = 0;                // wave number of the Gaussian, or the well's depth Uo
+  int n = 1;                   // quantum number of kinds 2 and 3
+  int cechowanie_hamiltonianu = 0;  // 0 dE, 1 pA
+  int co_ile_krokow_zapis_funkcji = 0;
+  int co_ile_krokow_zapis_fft = 0;
+  int co_ile_krokow_zapis_wykresu = 1;
+  int przesuniecie = 0;        // offset of the save schedule
+  int rzutuj_na_plik = 0;
+  std::string rzutuj_nazwa_pliku;
+  complex_array A, B, C, D;    // super-, main and sub-diagonal, right-hand side
+  double norm = 0;
+  double overlap = 0;
+  double projection = 0;
+  double mean_position = 0;
+
+ private:
+  int read_parameter_file();
+  void print_parameter_summary() const;
+  bool allocate_arrays();
+  int create_equation();
+  bool fill_initial_state();
+  void compute_quantities();
+  void write_snapshot_files();
+  // Coefficients of the transition from t_j to t_(j+1) (propagation.cpp).
+  void prepare_coefficients(int j);
+  // Sum of conj(phi_i) G(x_i,t) psi_i over the interior nodes.
+  std::complex<double> gauge_product(const std::complex<double>* phi) const;
+
+  std::unique_ptr<equation_sampler> sampler_;
+  // The state read for the projection: allocated with the other storage,
+  // filled anew at every step.
+  std::unique_ptr<std::complex<double>[]> projection_state_;
+};
