@@ -18,7 +18,7 @@ bool power_of_two_exponent(double x, int& m);
 // Both directions end with the half-swap (element i <-> i + N/2), so after
 // x->k the zero-frequency component is at N/2. k->x is therefore not the
 // inverse of x->k: a caller that needs the input back undoes the swap of the
-// spectrum first and then the swap of the result.
+// x->k result first and then the swap of the k->x result.
 // level below 1 prints the start line. m = 0 changes nothing.
 void fft_1d(int direction, int m, double* re, double* im, int level);
 

@@ -98,12 +98,12 @@ TEST(Fft, MatchesDirectTransformInBothDirections) {
 
 TEST(Fft, InverseRecoversTheInputOnlyAfterUndoingOneSwap) {
   const samples data = random_samples(32, 11);
-  samples spectrum = fast_transform(data, fft_x_to_k, 5);
-  // Straight back: the swapped spectrum shifts every sample's phase by pi.
-  const samples back = fast_transform(spectrum, fft_k_to_x, 5);
+  samples momenta = fast_transform(data, fft_x_to_k, 5);
+  // Straight back: the swapped momenta shift every sample's phase by pi.
+  const samples back = fast_transform(momenta, fft_k_to_x, 5);
   for (int i = 0; i < 32; ++i) EXPECT_NEAR(std::abs(back[i] - (i % 2 ? -1.0 : 1.0) * data[(i + 16) % 32]), 0, 1e-14);
-  std::rotate(spectrum.begin(), spectrum.begin() + 16, spectrum.end());
-  const samples restored = fast_transform(spectrum, fft_k_to_x, 5);
+  std::rotate(momenta.begin(), momenta.begin() + 16, momenta.end());
+  const samples restored = fast_transform(momenta, fft_k_to_x, 5);
   for (int i = 0; i < 32; ++i) EXPECT_NEAR(std::abs(restored[i] - data[(i + 16) % 32]), 0, 1e-14);
 }
 
