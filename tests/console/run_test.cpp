@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <regex>
 
@@ -145,6 +146,26 @@ TEST_F(Run, MissingInitialFileEndsThroughTheFatalEnding) {
   EXPECT_THROW(run_simulation(1, 0), fatal_ended);
   EXPECT_EQ(testing::internal::GetCapturedStdout(), "\a");
   EXPECT_EQ(capture.errors(), "\n\t*** Brak pliku poczatkowej funkcji falowej! (gone.dat)\n\n");
+}
+
+// Every example set reads and starts cleanly (test mode: no propagation).
+TEST_F(Run, ExampleSetsStartCleanly) {
+  const char* examples = std::getenv("EXAMPLES_DIR");
+  if (!examples) GTEST_SKIP() << "EXAMPLES_DIR not set";
+  int sets = 0;
+  for (const auto& folder : std::filesystem::directory_iterator(examples)) {
+    if (!folder.is_directory()) continue;
+    for (const char* name : {"1d-grid.par", "1d-eq.par", "1d-psi.par"})
+      std::filesystem::copy_file(folder.path() / name, name, std::filesystem::copy_options::overwrite_existing);
+    capture.clear();
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(run_simulation(2, 1), 0) << folder.path();
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "") << folder.path();
+    EXPECT_EQ(capture.errors(), "") << folder.path();
+    EXPECT_EQ(data_rows("1d-timed.dat").front()[1], 1) << folder.path();
+    ++sets;
+  }
+  EXPECT_GE(sets, 3);
 }
 
 }  // namespace
