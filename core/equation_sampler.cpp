@@ -23,8 +23,8 @@ equation_sampler::equation_sampler(const grid_parameters& grid, const equation_b
     static_part_.resize(grid.x_count);
     const double t = grid.tmin;
     for (int i = 1; i <= grid.xdim(); ++i) {
-      static_part_[i] = equation.potential(x_[i], t) +
-                        std::complex<long double>(equation.absorbing_potential(x_[i], t));
+      static_part_[i] = std::complex<double>(equation.potential(x_[i], t) +
+                                             std::complex<long double>(equation.absorbing_potential(x_[i], t)));
     }
   } else {
     P_.resize(grid.x_count);
@@ -37,9 +37,9 @@ equation_sampler::uniform_terms equation_sampler::terms_at(double t) const {
   if (is_pA_) {
     const long double A = static_cast<const equation_pA&>(equation_).vector_potential(0, t);
     terms.drift = static_cast<double>(charge * A / mass);
-    terms.offset = charge * charge * A * A / (2 * mass);
+    terms.offset = static_cast<double>(charge * charge * A * A / (2 * mass));
   } else {
-    terms.slope = charge * equation_.field(0, t);
+    terms.slope = static_cast<double>(charge * equation_.field(0, t));
   }
   return terms;
 }

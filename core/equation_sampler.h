@@ -45,18 +45,17 @@ class equation_sampler {
   bool uniform() const { return uniform_; }
 
  private:
-  // Per time: P = drift, Q = (-i/hbar)(V + U_abs + slope*x + offset), in
-  // the extended precision in which the equation itself evaluates Q.
+  // Per time: P = drift, Q = (-i/hbar)(V + U_abs + slope*x + offset). In
+  // doubles, like the rest of the time step: the equation evaluates Q in
+  // extended precision, and the two agree to the last bit or two.
   struct uniform_terms {
-    double drift = 0;
-    long double slope = 0, offset = 0;
+    double drift = 0, slope = 0, offset = 0;
   };
   uniform_terms terms_at(double t) const;
   node_coefficients uniform_at(int i, const uniform_terms& terms) const {
-    const long double real = static_part_[i].real() + terms.slope * x_[i] + terms.offset;
+    const double real = static_part_[i].real() + terms.slope * x_[i] + terms.offset;
     // (-i/hbar)(real + i imag) = (imag - i real)/hbar
-    return {terms.drift, {static_cast<double>(static_part_[i].imag() / atomic_units::hbar),
-                          static_cast<double>(-real / atomic_units::hbar)}};
+    return {terms.drift, {static_part_[i].imag() / atomic_units::hbar, -real / atomic_units::hbar}};
   }
   void general_at(int i, node_coefficients& now, node_coefficients& next);
 
@@ -67,7 +66,7 @@ class equation_sampler {
   bool is_pA_ = false;
   std::vector<double> x_;
   // Uniform field: V + U_abs per node, and the terms of the two times.
-  std::vector<std::complex<long double>> static_part_;
+  std::vector<std::complex<double>> static_part_;
   uniform_terms now_, next_;
   double next_time_ = 0;
   bool have_next_ = false;
