@@ -200,8 +200,8 @@ TEST_F(DenseReference, SamplerMatchesTheEquation) {
         const double x = sampler.x(i);
         const cd Q_now = wave.equation->potential_coefficient(x, t);
         const cd Q_next = wave.equation->potential_coefficient(x, t + 0.05);
-        EXPECT_LE(std::abs(now.Q - Q_now), 1e-15 * std::abs(Q_now));
-        EXPECT_LE(std::abs(next.Q - Q_next), 1e-15 * std::abs(Q_next));
+        EXPECT_LE(std::abs(now.Q - Q_now), 1e-15 * (1 + std::abs(Q_now)));
+        EXPECT_LE(std::abs(next.Q - Q_next), 1e-15 * (1 + std::abs(Q_next)));
         EXPECT_EQ(next.P, wave.equation->drift_coefficient(x, t + 0.05));
       }
     }
