@@ -1,0 +1,279 @@
+#include "main_form.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QStackedWidget>
+#include <QToolButton>
+
+#include "func_graph.h"
+#include "log_file.h"
+#include "plot_form.h"
+#include "plot_windows.h"
+#include "strings_stream.h"
+#include "thread_mode.h"
+#include "time_plot_form.h"
+
+TMainForm* MainForm = nullptr;
+
+namespace {
+
+// The working parameter files that a run reads.
+const QString grid_file = QStringLiteral("1d-grid.par");
+const QString equation_file = QStringLiteral("1d-eq.par");
+const QString wavefunction_file = QStringLiteral("1d-psi.par");
+
+}  // namespace
+
+TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
+  MainForm = this;
+  BuildPages();
+  MultiThread = choose_multithread_mode(QCoreApplication::arguments());
+  move(10, 10);
+  create_message_sink(Memo1);
+  FilesToDelete.clear();
+
+  PlacePulseGraph(PulseFrame4);
+  Parameters.grid_version = Parameters.equation_version = Parameters.wavefunction_version = 1.0;
+
+  RadioButton1Click();
+  WyborPotencjalu(SpeedButton5);
+  ListBox1->setCurrentRow(1);
+  WyborFunkcjiPocz();
+  TrackBar1Change();
+  TrackBar3Change();
+  TrackBar2Change();
+  Edit4Exit();
+  Edit5Exit();
+  Parameters.n = 1;
+  Notebook1->setCurrentIndex(0);
+  Notebook1PageChanged();
+  Edit1Exit();
+  Edit6Exit();
+  Edit5Exit();
+  Edit6Exit();
+  TrackBar4Change();
+
+  Parameters.initial_state_file = QStringLiteral("brak");
+  Parameters.projection = 0;
+  Parameters.projection_file = QStringLiteral("brak");
+  Parameters.function_interval = 0;  // until Edit4 is left once
+  Parameters.fft_interval = 0;
+  UseWellParameters = false;
+  Parameters.gauge = 0;
+  Parameters.mixed_gauge = 0;
+  Parameters.save_field = 0;
+  Parameters.save_potential = 1;
+  Parameters.absorber_type = 0;
+  Parameters.Uo_abs = Parameters.a_abs = 0;
+  Parameters.Uor_abs = Parameters.Nr_abs = Parameters.Ni_abs = 0;
+
+  Edit13Exit();
+  TrackBar12Change();
+  RadioButton6Click();
+
+  // Connected last, so that the set-up above runs every handler exactly once
+  // and in its order.
+  ConnectHandlers();
+}
+
+TMainForm::~TMainForm() {
+  if (MainForm == this) MainForm = nullptr;
+}
+
+QString TMainForm::VersionText() const { return VersionLabel->text(); }
+
+void TMainForm::AttachPlotWindows() {
+  if (PlotForm) {
+    PlotForm->setAttribute(Qt::WA_QuitOnClose, false);
+    connect(PlotForm, &TPlotForm::closed, CheckBox2, [this] { CheckBox2->setChecked(false); });
+    PlotForm->setVisible(CheckBox2->isChecked());
+  }
+  if (TimePlotForm) {
+    TimePlotForm->setAttribute(Qt::WA_QuitOnClose, false);
+    connect(TimePlotForm, &TTimePlotForm::closed, CheckBox3, [this] { CheckBox3->setChecked(false); });
+    TimePlotForm->setVisible(CheckBox3->isChecked());
+  }
+}
+
+void TMainForm::ConnectHandlers() {
+  connect(PotentialButtons, &QButtonGroup::buttonClicked, this, &TMainForm::WyborPotencjalu);
+  connect(TrackBar7, &QSlider::valueChanged, this, &TMainForm::TrackBar7Change);
+  connect(TrackBar8, &QSlider::valueChanged, this, &TMainForm::TrackBar8Change);
+  connect(ListBox1, &QListWidget::currentRowChanged, this, &TMainForm::WyborFunkcjiPocz);
+  connect(TrackBar1, &QSlider::valueChanged, this, &TMainForm::TrackBar1Change);
+  connect(TrackBar3, &QSlider::valueChanged, this, &TMainForm::TrackBar3Change);
+  connect(TrackBar2, &QSlider::valueChanged, this, &TMainForm::TrackBar2Change);
+  for (QSlider* bar : {TrackBar4, TrackBar5, TrackBar6, TrackBar9, TrackBar10, TrackBar11})
+    connect(bar, &QSlider::valueChanged, this, &TMainForm::TrackBar4Change);
+  for (QLineEdit* edit : {Edit1, Edit2, Edit3}) connect(edit, &QLineEdit::textChanged, this, &TMainForm::Edit1Exit);
+  for (QLineEdit* edit : {Edit6, Edit7, Edit8}) connect(edit, &QLineEdit::textChanged, this, &TMainForm::Edit6Exit);
+  // Leaving a box runs its handler whether or not the text changed.
+  for (QLineEdit* edit : {Edit4, Edit5, Edit12, Edit13}) edit->installEventFilter(this);
+  connect(RadioButton6, &QRadioButton::toggled, this, &TMainForm::RadioButton6Click);
+  connect(TrackBar12, &QSlider::valueChanged, this, &TMainForm::TrackBar12Change);
+  connect(CheckBox2, &QCheckBox::toggled, this, &TMainForm::CheckBox2Click);
+  connect(CheckBox3, &QCheckBox::toggled, this, &TMainForm::CheckBox3Click);
+
+  for (QAbstractButton* button : {static_cast<QAbstractButton*>(RadioButton1), static_cast<QAbstractButton*>(RadioButton2),
+                                  static_cast<QAbstractButton*>(RadioButton3), static_cast<QAbstractButton*>(CheckBox1)})
+    connect(button, &QAbstractButton::toggled, this, &TMainForm::RadioButton1Click);
+  connect(Button6, &QPushButton::clicked, this, [this] { BrowseForFile(Edit9, file_kind::parameters); });
+  connect(Button7, &QPushButton::clicked, this, [this] { BrowseForFile(Edit10, file_kind::parameters); });
+  connect(Button8, &QPushButton::clicked, this, [this] { BrowseForFile(Edit11, file_kind::parameters); });
+  connect(Button11, &QPushButton::clicked, this, [this] { BrowseForFile(Edit12, file_kind::wavefunction); });
+
+  connect(Notebook1, &QStackedWidget::currentChanged, this, &TMainForm::Notebook1PageChanged);
+  connect(Button1, &QPushButton::clicked, this, &QWidget::close);
+  connect(Button2, &QPushButton::clicked, this, &TMainForm::Button2Click);
+  connect(Button3, &QPushButton::clicked, this, &TMainForm::Button3Click);
+  connect(Button10, &QPushButton::clicked, this, &TMainForm::Button10Click);
+  connect(Button4, &QPushButton::clicked, this, &TMainForm::Zapisz);
+  connect(Button5, &QPushButton::clicked, this, &TMainForm::Obliczenia);
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusOut) {
+    // Switching to another window or opening a popup keeps the focus in the box.
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+      if (watched == Edit4) Edit4Exit();
+      if (watched == Edit5) Edit5Exit();
+      if (watched == Edit12) Edit12Exit();
+      if (watched == Edit13) Edit13Exit();
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void TMainForm::PlacePulseGraph(QWidget* frame) {
+  PulseGraph->setParent(frame);
+  PulseGraph->setGeometry(-1, -1, frame->width() + 2, frame->height() + 2);
+  PulseGraph->show();
+}
+
+void TMainForm::Notebook1PageChanged() {
+  const int page = Notebook1->currentIndex();
+  Button3->setEnabled(page != 0);
+  Button2->setEnabled(page != LastPage);
+  Button1->setText(page == LastPage ? QStringLiteral("Zakończ") : QStringLiteral("Anuluj"));
+  setWindowTitle(VersionText() + QStringLiteral(":  ") + PageCaptions[page]);
+  PlacePulseGraph(page == 5 ? PulseFrame5 : PulseFrame4);
+}
+
+void TMainForm::Button2Click() {
+  const int page = Notebook1->currentIndex();
+  if (page == 1 && RadioButton1->isChecked()) {
+    CopyParameterFile(Edit10->text(), equation_file, true);
+    CopyParameterFile(Edit11->text(), wavefunction_file, true);
+    CopyParameterFile(Edit9->text(), grid_file, true);
+    Obliczenia();
+    return;
+  }
+  if (page == 1 && RadioButton3->isChecked()) {
+    Obliczenia();
+    return;
+  }
+  if (page >= LastPage) return;
+  Notebook1->setCurrentIndex(page + 1);
+  if (page + 1 == 8) {
+    if (RadioButton2->isChecked()) {
+      Memo2->clear();
+      Zapisz();
+      if (CheckBox1->isChecked()) {
+        CopyParameterFile(equation_file, Edit10->text(), true);
+        CopyParameterFile(wavefunction_file, Edit11->text(), true);
+        CopyParameterFile(grid_file, Edit9->text(), true);
+      }
+    }
+    BuildSummary();
+    TestParameters();
+  }
+  if (page + 1 == LastPage && RadioButton2->isChecked()) Obliczenia();
+}
+
+void TMainForm::Button3Click() {
+  int page = Notebook1->currentIndex() - 1;
+  if (page < 0) return;
+  // Both file modes skip the pages that define the parameters by hand.
+  if ((RadioButton1->isChecked() || RadioButton3->isChecked()) && page > 1) page = 1;
+  Notebook1->setCurrentIndex(page);
+}
+
+void TMainForm::RadioButton1Click() {
+  Panel2->setVisible(RadioButton1->isChecked() || (RadioButton2->isChecked() && CheckBox1->isChecked()));
+}
+
+void TMainForm::BrowseForFile(QLineEdit* box, file_kind kind) {
+  QFileDialog dialog(this, QStringLiteral("Wybierz plik"), QStringLiteral("."));
+  dialog.setNameFilters(kind == file_kind::parameters
+                            ? QStringList{QStringLiteral("Parametry symulacji (*.par)"),
+                                          QStringLiteral("Wszystkie pliki (*)")}
+                            : QStringList{QStringLiteral("Funkcje falowe (*.dat)"),
+                                          QStringLiteral("Wszystkie pliki (*)")});
+  dialog.setDefaultSuffix(QStringLiteral("dat"));
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.selectFile(box->text());
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+  // Paths here have no separate short form; the name is taken as chosen.
+  box->setText(dialog.selectedFiles().constFirst());
+  if (box == Edit12) Edit12Exit();
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+  bool CanClose = true;
+  FormCloseQuery(CanClose);
+  if (CanClose)
+    event->accept();
+  else
+    event->ignore();
+}
+
+void TMainForm::FormCloseQuery(bool& CanClose) {
+  CanClose = true;
+  // The question while a run goes on is added with the simulation thread.
+  if (CanClose) save_log();
+}
+
+// --- Operations that the parameter files and the simulation thread fill ---
+
+void TMainForm::CopyParameterFile(const QString&, const QString&, bool) {
+  // Copying a named parameter file is added with the parameter files.
+}
+
+void TMainForm::Zapisz() {
+  // Writing the three working files is added with the parameter files.
+}
+
+void TMainForm::BuildSummary() {
+  // The summary lines are added with the parameter files.
+}
+
+void TMainForm::TestParameters() {
+  // The parameter tests are added with the parameter files.
+}
+
+void TMainForm::Obliczenia() {
+  // The run start is added with the simulation thread; a run shows its messages.
+  Notebook1->setCurrentIndex(LastPage);
+}
+
+void TMainForm::Button10Click() {
+  // The termination request is added with the simulation thread.
+}
+
+void TMainForm::ThreadTerminated(QObject*) {
+  // The end of a run is added with the simulation thread.
+}
