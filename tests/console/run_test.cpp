@@ -83,16 +83,6 @@ TEST_F(Run, NoTimeStepsStillWritesTheFinalFile) {
   EXPECT_EQ(data_rows("1d-timed.dat").size(), 1u);
 }
 
-TEST_F(Run, NamesComeFromTheFileNameTable) {
-  grid_values.write("other-grid.par");
-  set_file_name(grid_file_name, "other-grid.par");
-  set_file_name(final_file_name, "end.dat");
-  grid_values.xmin = 1;  // the default grid file would not be valid
-  grid_values.xmax = 0;
-  EXPECT_EQ(run(2), 0) << capture.errors();
-  EXPECT_TRUE(std::filesystem::exists("end.dat"));
-}
-
 TEST_F(Run, GridFailureExitsWithOne) {
   std::filesystem::remove("1d-grid.par");
   psi_values.write();
@@ -134,18 +124,6 @@ TEST_F(Run, HomogeneousSystemStopsThePropagation) {
   EXPECT_EQ(bells, "\a\a");  // the solver's own line comes without the alarm
   EXPECT_FALSE(std::filesystem::exists("psi_stop.dat"));
   EXPECT_EQ(capture.messages().find("Usuwanie"), std::string::npos);
-}
-
-TEST_F(Run, MissingInitialFileEndsThroughTheFatalEnding) {
-  psi_values.kind = 0;
-  psi_values.initial_file = "gone.dat";
-  grid_values.write();
-  equation_values.write();
-  psi_values.write();
-  testing::internal::CaptureStdout();
-  EXPECT_THROW(run_simulation(1, 0), fatal_ended);
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), "\a");
-  EXPECT_EQ(capture.errors(), "\n\t*** Brak pliku poczatkowej funkcji falowej! (gone.dat)\n\n");
 }
 
 // Every example set reads and starts cleanly (test mode: no propagation).

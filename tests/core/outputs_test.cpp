@@ -166,11 +166,6 @@ TEST_F(Outputs, QuantityMessagesAndStepLine) {
   EXPECT_EQ(capture.messages(),
             "<Psi0|Psi(t)>=(1, 0)\n|<Psi0|Psi(t)>|^2=1\n<plik|Psi(t)>=(1, 0)\n|<plik|Psi(t)>|^2=1\n"
             "1. t=0.75  norma=1  <x>=-2.5  |<0|t>|^2=1\n");
-  capture.clear();
-  wave->set_message_level(-1);
-  wave->compute_projection("psi00000.dat");
-  EXPECT_EQ(capture.messages().substr(0, 60),
-            "Linie komentarza (#): #Funkcja falowa w t=0.5 (0)\nLinie kome");
 }
 
 TEST_F(Outputs, FftNeedsAPowerOfTwo) {

@@ -6,7 +6,6 @@
 #include "core_capture.h"
 #include "equation_dE.h"
 #include "equation_pA.h"
-#include "equation_sampler.h"
 #include "grid_parameters.h"
 #include "wave_fixture.h"
 #include "wavefunction.h"
@@ -181,40 +180,6 @@ TEST_F(DenseReference, BothGaugesWithAFieldThatDependsOnX) {
   expect_dense_agreement(*this, 4);
   psi_values.gauge = 1;
   expect_dense_agreement(*this, 4);
-}
-
-// The sampler's shortcut for fields uniform in x serves the values the
-// equation itself gives.
-TEST_F(DenseReference, SamplerMatchesTheEquation) {
-  for (int gauge : {0, 1}) {
-    psi_values.gauge = gauge;
-    wavefunction& wave = start();
-    equation_sampler sampler(*grid, *wave.equation);
-    EXPECT_TRUE(sampler.uniform());
-    EXPECT_EQ(sampler.unit_gauge_phase(), gauge == 0);
-    for (double t : {0.0, 0.35, 0.6}) {
-      sampler.begin(t, t + 0.05);
-      for (int i = 1; i <= grid->xdim(); ++i) {
-        node_coefficients now, next;
-        sampler.at_node(i, now, next);
-        const double x = sampler.x(i);
-        const cd Q_now = wave.equation->potential_coefficient(x, t);
-        const cd Q_next = wave.equation->potential_coefficient(x, t + 0.05);
-        EXPECT_LE(std::abs(now.Q - Q_now), 1e-15 * (1 + std::abs(Q_now)));
-        EXPECT_LE(std::abs(next.Q - Q_next), 1e-15 * (1 + std::abs(Q_next)));
-        EXPECT_EQ(next.P, wave.equation->drift_coefficient(x, t + 0.05));
-      }
-    }
-  }
-}
-
-TEST_F(Propagation, LengthGaugeOffDiagonalsAreMinusKOverDx) {
-  wavefunction& wave = start();
-  const cd expected = -wave.equation->kinetic_coefficient / grid->dx;
-  for (int i = 1; i < wave.N; ++i) {
-    EXPECT_EQ(wave.A[i], i == wave.N - 1 ? cd(0) : expected) << i;
-    EXPECT_EQ(wave.C[i], i == 1 ? cd(0) : expected) << i;
-  }
 }
 
 TEST_F(Propagation, FreeGaussianKeepsNormAndMovesWithVelocityK) {
