@@ -1,0 +1,261 @@
+#include "plot_form.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <QTimer>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <locale>
+#include <new>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+
+#include "dialogs.h"
+#include "file_names.h"
+#include "func_graph.h"
+#include "messages.h"
+
+namespace {
+
+QFrame* marker(QWidget* parent, const char* name, const char* colour, int left) {
+  auto* shape = new QFrame(parent);
+  shape->setObjectName(name);
+  shape->setGeometry(left, 217, 7, 7);
+  shape->setStyleSheet(QString("background-color: %1; border: 1px solid black; border-radius: 3px;").arg(colour));
+  shape->hide();
+  return shape;
+}
+
+}  // namespace
+
+void deferred_message::report(QObject* context, const QString& text) {
+  if (pending_) return;
+  pending_ = true;
+  QTimer::singleShot(0, context, [this, text] {
+    show_message(text);
+    pending_ = false;
+  });
+}
+
+void set_up_plot_window(QWidget& window, const char* name) {
+  window.setObjectName(name);
+  window.setAttribute(Qt::WA_QuitOnClose, false);
+  QFont form_font("MS Sans Serif");
+  form_font.setStyleHint(QFont::SansSerif);
+  form_font.setPixelSize(13);
+  window.setFont(form_font);
+  window.resize(553, 361);
+}
+
+std::optional<double> plot_array_value(const std::vector<double>& data, int count, double X) {
+  // Compared as reals first, so that no X (huge, negative or not a number)
+  // reaches the integer conversion out of its range.
+  if (!(X > -1.0) || X >= static_cast<double>(count) + 1.0) return std::nullopt;
+  const auto index = static_cast<std::size_t>(std::trunc(X));
+  if (index >= data.size()) return std::nullopt;
+  return data[index];
+}
+
+TPlotForm::TPlotForm(const QWidget& wizard, const QString& version_label, QWidget* parent)
+    : QWidget(parent, Qt::Window) {
+  set_up_plot_window(*this, "PlotForm");
+
+  FuncGraph1 = new TFuncGraph(this);
+  FuncGraph1->setObjectName("FuncGraph1");
+  FuncGraph1->setGeometry(8, 8, 537, 209);
+  FuncGraph2 = new TFuncGraph(this);
+  FuncGraph2->setObjectName("FuncGraph2");
+  FuncGraph2->setGeometry(8, 224, 537, 81);
+  for (TFuncGraph* graph : {FuncGraph1, FuncGraph2}) {
+    graph->RangeMaxX = 4096;
+    graph->RangeMaxY = 1;
+    graph->AddPlotPen.setStyle(Qt::DashLine);
+    graph->ZeroAxisPen.setColor(plot_axis_colour);
+    graph->YZeroAxis = false;
+  }
+  FuncGraph1->XZeroAxis = true;
+  FuncGraph2->XZeroAxis = false;
+  FuncGraph1->OnUserFunc = [this](double X, double& Y, bool& PointVisible) {
+    FuncGraph1UserFunc(X, Y, PointVisible);
+  };
+  FuncGraph2->OnUserFunc = [this](double X, double& Y, bool& PointVisible) {
+    FuncGraph2UserFunc(X, Y, PointVisible);
+  };
+
+  CheckBox1 = new QCheckBox("Zakres rzędnej ustalany osobno dla każdego kroku czas.", this);
+  CheckBox1->setObjectName("CheckBox1");
+  // Widened where the font is larger than the one the window was designed
+  // with, so that the caption is not cut (there is room up to Button1).
+  CheckBox1->setGeometry(8, 320, std::max(369, CheckBox1->sizeHint().width()), 17);
+
+  Button1 = new QPushButton("Zamknij okno", this);
+  Button1->setObjectName("Button1");
+  Button1->setGeometry(416, 320, 129, 33);
+  connect(Button1, &QPushButton::clicked, this, &TPlotForm::Button1Click);
+
+  Shape1 = marker(this, "Shape1", "green", 24);
+  Shape2 = marker(this, "Shape2", "navy", 40);
+
+  Label24 = new QLabel("Tempo odtwarzania", this);
+  Label24->setObjectName("Label24");
+  Label24->setGeometry(8, 340, 119, 16);
+  Label24->hide();
+  TrackBar7 = new QSlider(Qt::Horizontal, this);
+  TrackBar7->setObjectName("TrackBar7");
+  TrackBar7->setGeometry(136, 340, 233, 17);
+  TrackBar7->setRange(0, 100);
+  TrackBar7->setValue(50);
+  TrackBar7->setTickInterval(5);
+  TrackBar7->setTickPosition(QSlider::TicksBelow);
+  TrackBar7->hide();
+
+  const auto right_gap = [this](const QWidget* control) { return width() - control->x() - control->width(); };
+  const auto bottom_gap = [this](const QWidget* control) { return height() - control->y() - control->height(); };
+  layout_ = {FuncGraph1->x(),        right_gap(FuncGraph1),      FuncGraph1->y(),
+             bottom_gap(FuncGraph1), FuncGraph2->x(),            right_gap(FuncGraph2),
+             bottom_gap(FuncGraph2), FuncGraph2->height(),       width() - Button1->x(),
+             height() - Button1->y(), height() - CheckBox1->y(), height() - Label24->y()};
+
+  const QRect wizard_frame = wizard.frameGeometry();
+  move(wizard_frame.x() + wizard_frame.width() + 10, wizard_frame.y() - 1);
+  setWindowTitle(version_label + ":  Wykres funkcji falowej (kwadrat modułu)");
+  LayoutReady = true;
+}
+
+bool TPlotForm::AllocatePlotArray(std::vector<double>& array, int n) {
+  std::vector<double>().swap(array);
+  try {
+    if (n < 0) throw std::bad_alloc();
+    array.resize(static_cast<std::size_t>(n) + 1);
+    return true;
+  } catch (const std::bad_alloc&) {
+  } catch (const std::length_error&) {
+  }
+  std::vector<double>().swap(array);
+  show_message("Błąd: brak pamięci do utworzenia tablicy przechowującej dane do wykresu");
+  return false;
+}
+
+void TPlotForm::value_at(const std::vector<double>& data, double X, double& Y, bool& PointVisible,
+                         deferred_message& range_box, const QString& range_message) {
+  if (data.empty()) {
+    Y = 0;
+    PointVisible = false;
+  } else if (const auto value = plot_array_value(data, PointCount, X)) {
+    Y = *value;
+  } else {
+    range_box.report(this, range_message);
+    PointVisible = false;
+  }
+}
+
+void TPlotForm::FuncGraph1UserFunc(double X, double& Y, bool& PointVisible) {
+  value_at(WaveData, X, Y, PointVisible, wave_range_box_,
+           "Błąd: przekroczenie zakresu tablicy zawierającej dane do wykresu funkcji falowej");
+}
+
+void TPlotForm::FuncGraph2UserFunc(double X, double& Y, bool& PointVisible) {
+  value_at(PotentialData, X, Y, PointVisible, potential_range_box_,
+           "Błąd: przekroczenie zakresu tablicy zawierającej dane do wykresu potencjału");
+}
+
+void TPlotForm::PotentialPlotSaved(QObject*) {
+  if (!AllocatePlotArray(PotentialData, PointCount))
+    show_message("Błąd: Nie można zarezerwować pamięci na dane wykresu potencjału");
+
+  const std::string& name = file_name(potential_file_name);
+  std::ifstream file(name);
+  if (!file) {
+    show_message("Błąd: Brak pliku z danymi do wykresu potencjału (" + QString::fromStdString(name) + ")");
+    sound_alarm();
+    std::exit(1);
+  }
+  file.imbue(std::locale::classic());
+  const auto [minimum, maximum] = read_potential_file(file);
+  file.close();
+
+  FuncGraph2->RangeMinX = 1;
+  FuncGraph2->RangeMaxX = PointCount;
+  double margin = (maximum - minimum) * 0.1;
+  if (margin == 0) margin = 1.0;
+  FuncGraph2->RangeMinY = minimum - margin;
+  FuncGraph2->RangeMaxY = maximum + margin;
+  if (isVisible()) FuncGraph2->repaint();
+}
+
+std::pair<double, double> TPlotForm::read_potential_file(std::istream& file) {
+  // Stores V at index i unless the grid has no such point; a point beyond
+  // PointCount is a surplus line and is reported.
+  const auto store = [this](long long i, double V) {
+    if (i > PointCount)
+      show_message("Błąd: plik z danymi do wykresu potencjału ma więcej linii niż zadeklarowana wielkość sieci");
+    else if (i < static_cast<long long>(PotentialData.size()))
+      PotentialData[i] = V;
+  };
+
+  // Header lines begin with "#"; the first other line holds point 1 as
+  // "x  V  Re U  Im U", of which only V is kept.
+  std::string line;
+  std::optional<double> first;
+  while (std::getline(file, line)) {
+    if (line.starts_with('#')) continue;
+    std::istringstream point(line.substr(std::min(line.find(' '), line.size())));
+    point.imbue(std::locale::classic());
+    if (double V; point >> V) {
+      first = V;
+      store(1, V);
+    }
+    break;
+  }
+
+  // The other points, whose V values alone set the range.
+  std::optional<double> minimum, maximum;
+  double x, V, re_abs, im_abs;
+  for (long long i = 2; file >> x >> V >> re_abs >> im_abs; ++i) {
+    store(i, V);
+    minimum = std::min(minimum.value_or(V), V);
+    maximum = std::max(maximum.value_or(V), V);
+  }
+  // Without further points the first one (or zero) stands for the range.
+  const double fallback = first.value_or(0.0);
+  return {minimum.value_or(fallback), maximum.value_or(fallback)};
+}
+
+void TPlotForm::FormResize() {
+  if (!LayoutReady) return;
+  const auto& d = layout_;
+  const int w = width();
+  const int h = height();
+  FuncGraph1->setGeometry(d.graph1_left, d.graph1_top, std::max(0, w - d.graph1_left - d.graph1_right),
+                          std::max(0, h - d.graph1_top - d.graph1_bottom));
+  FuncGraph2->setGeometry(d.graph2_left, h - d.graph2_bottom - d.graph2_height,
+                          std::max(0, w - d.graph2_left - d.graph2_right), d.graph2_height);
+  Button1->move(w - d.button_right, h - d.button_bottom);
+  CheckBox1->move(CheckBox1->x(), h - d.checkbox_bottom);
+  Label24->move(Label24->x(), h - d.tempo_bottom);
+  TrackBar7->move(TrackBar7->x(), h - d.tempo_bottom);
+  // The markers ride on the upper graph's lower edge.
+  const int marker_top = FuncGraph1->y() + FuncGraph1->height();
+  Shape1->move(Shape1->x(), marker_top);
+  Shape2->move(Shape2->x(), marker_top);
+}
+
+void TPlotForm::Button1Click() { close(); }
+
+void TPlotForm::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  FormResize();
+}
+
+void TPlotForm::closeEvent(QCloseEvent* event) {
+  event->accept();
+  emit closed();
+}
