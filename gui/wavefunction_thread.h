@@ -1,0 +1,65 @@
+// TWavefunctionThread: one simulation run of tarn. It builds the grid and the
+// wavefunction from the three working parameter files, propagates step by
+// step, writes the final state and reports through two events.
+//
+// The events are signals. Their handlers work on windows, so they run on the
+// window thread while the simulation waits for each to return: connect them
+// with run_event_connection(multi_thread). The end of a run is QThread's
+// finished(), which launch_run turns into one end-of-run call per run.
+//
+// In multi-thread mode the object runs on its own thread and frees itself
+// afterwards; in single-thread mode launch_run calls run() on the window
+// thread, destroys the object and calls the end-of-run handler directly.
+#pragma once
+
+#include <QString>
+#include <QThread>
+
+#include <functional>
+
+class TWavefunctionThread : public QThread {
+  Q_OBJECT
+
+ public:
+  explicit TWavefunctionThread(QObject* parent = nullptr);
+
+  // One simulation. Writes its messages to the core's message stream; ends
+  // early, without the final file, the duration and "OK", when the grid or
+  // the wavefunction cannot be built, a step fails, termination has been
+  // requested after a step's event, or the program's fatal ending ran.
+  void run() override;
+
+  // The quantities of the last completed step, as the core returns them:
+  // the time one step after it, the squared norm, the squared overlap with
+  // the initial state and the mean position.
+  double LastTime = 0;
+  double LastNorm = 0;
+  double LastCorrelation = 0;
+  double LastPosition = 0;
+
+ signals:
+  // After every completed step; FileName is the plot file the step wrote,
+  // empty when it wrote none.
+  void OnStepForward(QObject* Sender, int StepNumber, const QString& FileName);
+  // Once before the first step, when the potential file exists.
+  void OnPotentialPlotSaved(QObject* Sender);
+
+ private:
+  void simulate();
+  // After an event: the handler may have run into the fatal ending on the
+  // window thread, where it could not unwind this run.
+  static void stop_if_fatal_ending_ran();
+};
+
+// How the events reach handlers that live on the window thread: a call
+// marshalled to it that the simulation waits for, or a plain call when the
+// run itself is on the window thread.
+Qt::ConnectionType run_event_connection(bool multi_thread);
+
+// Carries out the run of a thread created with its handlers assigned.
+// Multi-thread mode: the thread gets the normal priority, frees itself when
+// its run ends and is started; on_end(thread) comes on context's thread once
+// the run is over. Single-thread mode: the run happens here and now, then
+// the object is destroyed and on_end(nullptr) is called.
+void launch_run(TWavefunctionThread* thread, bool multi_thread, QObject* context,
+                const std::function<void(QObject*)>& on_end);
