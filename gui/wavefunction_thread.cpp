@@ -74,7 +74,7 @@ void TWavefunctionThread::simulate() {
       emit OnStepForward(this, StepNumber, QString::fromStdString(wave->last_plot_file));
       stop_if_fatal_ending_ran();
     }
-    if (isInterruptionRequested()) return;  // no final file, no duration, no "OK"
+    if (TerminationRequested()) return;  // no final file, no duration, no "OK"
   }
 
   wave->save_wavefunction(file_name(final_file_name));

@@ -15,6 +15,7 @@
 #include <QString>
 #include <QThread>
 
+#include <atomic>
 #include <functional>
 
 class TWavefunctionThread : public QThread {
@@ -28,6 +29,11 @@ class TWavefunctionThread : public QThread {
   // the wavefunction cannot be built, a step fails, termination has been
   // requested after a step's event, or the program's fatal ending ran.
   void run() override;
+
+  // Asks the run to end after the current step's event; safe from any
+  // thread, and heard in single-thread mode too (a handler may ask).
+  void RequestTermination() { termination_requested_ = true; }
+  bool TerminationRequested() const { return termination_requested_; }
 
   // The quantities of the last completed step, as the core returns them:
   // the time one step after it, the squared norm, the squared overlap with
@@ -49,6 +55,8 @@ class TWavefunctionThread : public QThread {
   // After an event: the handler may have run into the fatal ending on the
   // window thread, where it could not unwind this run.
   static void stop_if_fatal_ending_ran();
+
+  std::atomic<bool> termination_requested_{false};
 };
 
 // How the events reach handlers that live on the window thread: a call

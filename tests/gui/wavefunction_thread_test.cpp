@@ -150,16 +150,21 @@ TEST_F(ThreadRun, NoPotentialFileNoPotentialEvent) {
 
 TEST_F(ThreadRun, TerminationTakesEffectAfterTheStepsEvent) {
   write_files(small_run_parameters(100));
-  run(true, [](TWavefunctionThread& thread, int step) {
-    if (step == 5) thread.requestInterruption();
-  });
-  ASSERT_EQ(steps.size(), 5u);
-  EXPECT_EQ(steps.back().step, 5);
-  EXPECT_EQ(end_senders.size(), 1u);
-  EXPECT_FALSE(std::filesystem::exists("psi_stop.dat"));
-  const std::string all = raw_text();
-  EXPECT_EQ(all.find("OK"), std::string::npos);
-  EXPECT_EQ(all.find("Czas trwania"), std::string::npos);
+  for (bool multi_thread : {true, false}) {
+    steps.clear();
+    end_senders.clear();
+    std::filesystem::remove("psi_stop.dat");
+    run(multi_thread, [](TWavefunctionThread& thread, int step) {
+      if (step == 5) thread.RequestTermination();
+    });
+    ASSERT_EQ(steps.size(), 5u);
+    EXPECT_EQ(steps.back().step, 5);
+    EXPECT_EQ(end_senders.size(), 1u);
+    EXPECT_FALSE(std::filesystem::exists("psi_stop.dat"));
+    const std::string all = raw_text();
+    EXPECT_EQ(all.find("OK"), std::string::npos);
+    EXPECT_EQ(all.find("Czas trwania"), std::string::npos);
+  }
 }
 
 TEST_F(ThreadRun, MissingGridEndsTheRun) {
