@@ -129,8 +129,7 @@ TEST_F(Run, HomogeneousSystemStopsThePropagation) {
 // Every example set reads and starts cleanly (test mode: no propagation).
 TEST_F(Run, ExampleSetsStartCleanly) {
   const char* variable = std::getenv("EXAMPLES_DIR");
-  const std::filesystem::path examples =
-      variable ? std::filesystem::path(variable) : std::filesystem::path(__FILE__).parent_path() / "../../examples";
+  const std::filesystem::path examples = variable ? std::filesystem::path(variable) : std::filesystem::path(DEFAULT_EXAMPLES_DIR);
   if (!std::filesystem::is_directory(examples)) GTEST_SKIP() << "no examples folder at " << examples;
   int sets = 0;
   for (const auto& folder : std::filesystem::directory_iterator(examples)) {
