@@ -9,13 +9,17 @@
 namespace {
 
 using complex = std::complex<double>;
-using complex_ld = std::complex<long double>;
-
-// Ordinary complex division (numerator times the conjugate over the squared
-// modulus), in extended precision so that the squared modulus of any double
-// divisor neither overflows nor underflows.
-complex divide(complex_ld numerator, complex_ld denominator) {
-  return complex(numerator * std::conj(denominator) / std::norm(denominator));
+// 1/(re + i im), the ordinary division: the conjugate over the squared
+// modulus. Only a modulus that leaves the range of doubles is taken in
+// extended precision.
+complex inverse(double re, double im) {
+  const double modulus = re * re + im * im;
+  if (modulus > 1e-300 && modulus < 1e300) {
+    const double scale = 1.0 / modulus;
+    return complex(re * scale, -im * scale);
+  }
+  const long double wide = static_cast<long double>(re) * re + static_cast<long double>(im) * im;
+  return complex(static_cast<double>(re / wide), static_cast<double>(-im / wide));
 }
 
 void dump_coefficients(std::ostream& out, const char* name, int n, const complex* values) {
@@ -80,19 +84,30 @@ int solve_tridiagonal(int n, const complex* A, const complex* B, const complex* 
   }
 
   // Eliminate from the last row up, so that f[i] = X[i-1] f[i-1] + Y[i-1].
+  // The products are written out on the parts: std::complex's operator*
+  // checks for infinities on every call, which doubles the sweep's cost.
   for (int i = n - 1; i >= 1; --i) {
-    const complex_ld a = A[i];
-    const complex_ld den = complex_ld(B[i]) + a * complex_ld(X[i]);
-    if (den == complex_ld(0)) {
+    const double ar = A[i].real(), ai = A[i].imag();
+    const double dr = B[i].real() + ar * X[i].real() - ai * X[i].imag();
+    const double di = B[i].imag() + ar * X[i].imag() + ai * X[i].real();
+    if (dr == 0 && di == 0) {
       error_line("Dzielenie przez zero => Uklad sprzeczny\n\n", false);
       return tridiagonal_zero_pivot;
     }
-    X[i - 1] = divide(-complex_ld(C[i]), den);
-    Y[i - 1] = divide(complex_ld(D[i]) - a * complex_ld(Y[i]), den);
+    const complex reciprocal = inverse(dr, di);
+    const double rr = reciprocal.real(), ri = reciprocal.imag();
+    const double cr = -C[i].real(), ci = -C[i].imag();
+    X[i - 1] = complex(cr * rr - ci * ri, cr * ri + ci * rr);
+    const double yr = D[i].real() - (ar * Y[i].real() - ai * Y[i].imag());
+    const double yi = D[i].imag() - (ar * Y[i].imag() + ai * Y[i].real());
+    Y[i - 1] = complex(yr * rr - yi * ri, yr * ri + yi * rr);
   }
   if (dumps) dump_eliminated(n, X, Y);
 
-  for (int j = 0; j + 1 < n; ++j) f[j + 1] = X[j] * f[j] + Y[j];
+  for (int j = 0; j + 1 < n; ++j) {
+    const double xr = X[j].real(), xi = X[j].imag(), fr = f[j].real(), fi = f[j].imag();
+    f[j + 1] = complex(xr * fr - xi * fi + Y[j].real(), xr * fi + xi * fr + Y[j].imag());
+  }
   if (dumps) dump_solution(n, f);
   return tridiagonal_solved;
 }
