@@ -5,6 +5,8 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFocusEvent>
 #include <QLineEdit>
@@ -16,24 +18,43 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QStackedWidget>
+#include <QTextCursor>
 #include <QToolButton>
 
+#include <new>
+#include <utility>
+
+#include "dialogs.h"
 #include "func_graph.h"
+#include "grid_parameters.h"
 #include "log_file.h"
+#include "parameter_files.h"
+#include "parameter_summary.h"
+#include "plot_arrays.h"
 #include "plot_form.h"
 #include "plot_windows.h"
+#include "step_handler.h"
 #include "strings_stream.h"
 #include "thread_mode.h"
 #include "time_plot_form.h"
+#include "wavefunction_thread.h"
 
 TMainForm* MainForm = nullptr;
 
 namespace {
 
-// The working parameter files that a run reads.
-const QString grid_file = QStringLiteral("1d-grid.par");
-const QString equation_file = QStringLiteral("1d-eq.par");
-const QString wavefunction_file = QStringLiteral("1d-psi.par");
+// Adds lines at the end of a memo. A memo that holds nothing takes them as
+// its whole text, so that a first empty line is kept as a line.
+void append_lines(QPlainTextEdit& memo, const QStringList& lines) {
+  if (lines.isEmpty()) return;
+  if (memo.document()->isEmpty()) {
+    memo.setPlainText(lines.join(QLatin1Char('\n')));
+    return;
+  }
+  QTextCursor cursor(memo.document());
+  cursor.movePosition(QTextCursor::End);
+  cursor.insertText(QLatin1Char('\n') + lines.join(QLatin1Char('\n')));
+}
 
 }  // namespace
 
@@ -90,7 +111,21 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
 }
 
 TMainForm::~TMainForm() {
+  AbandonRun();
   if (MainForm == this) MainForm = nullptr;
+}
+
+void TMainForm::AbandonRun() {
+  if (!RunThread || !MultiThread) return;
+  TWavefunctionThread* thread = RunThread;
+  // The run may wait for a handler here; disconnected and with its pending
+  // call dropped (which releases it), it runs to its termination check.
+  QObject::disconnect(thread, nullptr, nullptr, nullptr);
+  QCoreApplication::removePostedEvents(this, QEvent::MetaCall);
+  if (PlotForm) QCoreApplication::removePostedEvents(PlotForm, QEvent::MetaCall);
+  thread->RequestTermination();
+  thread->wait();
+  delete thread;
 }
 
 QString TMainForm::VersionText() const { return VersionLabel->text(); }
@@ -176,9 +211,9 @@ void TMainForm::Notebook1PageChanged() {
 void TMainForm::Button2Click() {
   const int page = Notebook1->currentIndex();
   if (page == 1 && RadioButton1->isChecked()) {
-    CopyParameterFile(Edit10->text(), equation_file, true);
-    CopyParameterFile(Edit11->text(), wavefunction_file, true);
-    CopyParameterFile(Edit9->text(), grid_file, true);
+    CopyParameterFile(Edit10->text(), working_equation_file, true);
+    CopyParameterFile(Edit11->text(), working_wavefunction_file, true);
+    CopyParameterFile(Edit9->text(), working_grid_file, true);
     Obliczenia();
     return;
   }
@@ -193,9 +228,9 @@ void TMainForm::Button2Click() {
       Memo2->clear();
       Zapisz();
       if (CheckBox1->isChecked()) {
-        CopyParameterFile(equation_file, Edit10->text(), true);
-        CopyParameterFile(wavefunction_file, Edit11->text(), true);
-        CopyParameterFile(grid_file, Edit9->text(), true);
+        CopyParameterFile(working_equation_file, Edit10->text(), true);
+        CopyParameterFile(working_wavefunction_file, Edit11->text(), true);
+        CopyParameterFile(working_grid_file, Edit9->text(), true);
       }
     }
     BuildSummary();
@@ -243,37 +278,90 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 
 void TMainForm::FormCloseQuery(bool& CanClose) {
   CanClose = true;
-  // The question while a run goes on is added with the simulation thread.
-  if (CanClose) save_log();
+  if (RunThread) {
+    // The window goes only once the run has stopped: until then a step's
+    // handler may still use the windows. ThreadTerminated closes it again.
+    CanClose = false;
+    if (CloseAfterRun) return;  // already confirmed, the run is stopping
+    if (!ask_yes_no(QStringLiteral("Obliczenia trwają. Czy na pewno chcesz zakończyć program?"))) return;
+    RunThread->RequestTermination();
+    CloseAfterRun = true;
+    return;
+  }
+  save_log();
 }
 
-// --- Operations that the parameter files and the simulation thread fill ---
+// --- Parameter files and runs ---
 
-void TMainForm::CopyParameterFile(const QString&, const QString&, bool) {
-  // Copying a named parameter file is added with the parameter files.
+void TMainForm::CopyParameterFile(const QString& source, const QString& target, bool overwrite) {
+  copy_parameter_file(source, target, overwrite);
 }
 
-void TMainForm::Zapisz() {
-  // Writing the three working files is added with the parameter files.
-}
+void TMainForm::Zapisz() { append_lines(*Memo2, write_working_files(Parameters, UseWellParameters)); }
 
 void TMainForm::BuildSummary() {
-  // The summary lines are added with the parameter files.
+  const saved_copies copies{CheckBox1->isChecked(), Edit9->text(), Edit11->text(), Edit10->text()};
+  append_lines(*Memo2, summary_lines(Parameters, copies, QDir::toNativeSeparators(QDir::currentPath())));
 }
 
-void TMainForm::TestParameters() {
-  // The parameter tests are added with the parameter files.
-}
+void TMainForm::TestParameters() { append_lines(*Memo2, parameter_test_lines(Parameters)); }
 
 void TMainForm::Obliczenia() {
-  // The run start is added with the simulation thread; a run shows its messages.
+  if (RunThread) {
+    Notebook1->setCurrentIndex(LastPage);
+    return;
+  }
+  {
+    // Its start-up line and summary go to the memo; a grid that cannot be
+    // read is the run's to report.
+    const grid_parameters grid(working_grid_file.toStdString(), 0);
+    prepare_plot_arrays(PlotForm, TimePlotForm, ProgressBar1, grid);
+  }
   Notebook1->setCurrentIndex(LastPage);
+  SetRunButtons(true);
+
+  auto* thread = new (std::nothrow) TWavefunctionThread;
+  if (!thread) {
+    show_message(QStringLiteral("Błąd: Nie można zainicjować obiektu funkcji falowej"));
+    SetRunButtons(false);  // no run: the window must not stay locked
+    return;
+  }
+  RunThread = thread;
+  FirstPlot = true;
+  const Qt::ConnectionType events = run_event_connection(MultiThread);
+  connect(thread, &TWavefunctionThread::OnStepForward, this, &TMainForm::ThreadStepForward, events);
+  if (PlotForm)
+    connect(thread, &TWavefunctionThread::OnPotentialPlotSaved, PlotForm, &TPlotForm::PotentialPlotSaved, events);
+
+  if (!MultiThread) Button1->setEnabled(false);
+  launch_run(thread, MultiThread, this, [this](QObject* Sender) { ThreadTerminated(Sender); });
+  if (!MultiThread) Button1->setEnabled(true);
+}
+
+void TMainForm::SetRunButtons(bool running) {
+  Button5->setEnabled(!running);
+  Button3->setEnabled(!running);
+  if (running) Button2->setEnabled(false);
+  Button10->setVisible(running);
+}
+
+void TMainForm::ThreadStepForward(QObject* Sender, int StepNumber, const QString& FileName) {
+  const auto* thread = qobject_cast<TWavefunctionThread*>(Sender);
+  if (!thread) return;
+  const step_context context{PlotForm, TimePlotForm, ProgressBar1, Parameters.xmin, Parameters.xmax,
+                             RadioButton4->isChecked(), RadioButton5->isChecked(), &FilesToDelete, &FirstPlot};
+  handle_step(context, {thread->LastNorm, thread->LastCorrelation, thread->LastPosition}, StepNumber, FileName);
 }
 
 void TMainForm::Button10Click() {
-  // The termination request is added with the simulation thread.
+  if (RunThread) RunThread->RequestTermination();
 }
 
 void TMainForm::ThreadTerminated(QObject*) {
-  // The end of a run is added with the simulation thread.
+  SetRunButtons(false);
+  RunThread = nullptr;
+  if (RadioButton5->isChecked() && ask_yes_no(QStringLiteral("Czy chcesz skasować pliki z funkcjami falowymi?"))) {
+    for (const QString& name : FilesToDelete) QFile::remove(name);
+  }
+  if (std::exchange(CloseAfterRun, false)) close();
 }

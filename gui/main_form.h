@@ -6,9 +6,11 @@
 // name, and the parameter handlers keep the set of values in Parameters.
 #pragma once
 
+#include <QPointer>
 #include <QStringList>
 #include <QWidget>
 
+#include "wavefunction_thread.h"
 #include "wizard_parameters.h"
 
 class QAbstractButton;
@@ -61,6 +63,11 @@ class TMainForm : public QWidget {
   bool FirstPlot = false;
   // Plot files offered for deletion at the end of a run; never cleared.
   QStringList FilesToDelete;
+  // The run going on, empty between runs (at most one run at a time). Set
+  // by Obliczenia, cleared by ThreadTerminated.
+  QPointer<TWavefunctionThread> RunThread;
+  // A close confirmed during a run: the window closes once the run is over.
+  bool CloseAfterRun = false;
 
   // --- Parameter handlers ---
   void WyborPotencjalu(QAbstractButton* Sender);
@@ -100,9 +107,17 @@ class TMainForm : public QWidget {
   void Zapisz();
   void BuildSummary();
   void TestParameters();
+  // Starts a run on the working files (on its own thread, or here in
+  // single-thread mode); while one goes on it only shows the run's page.
   void Obliczenia();
   void Button10Click();  // "Przerwij"
+  // The run's step event, on the window thread while the run waits.
+  void ThreadStepForward(QObject* Sender, int StepNumber, const QString& FileName);
+  // The end of a run: the buttons come back and the plot files of
+  // "pytaj po zakończeniu" may be deleted.
   void ThreadTerminated(QObject* Sender);
+  // Asks while a run goes on; a confirmed close waits for the run to stop.
+  // Saves the log whenever the close goes ahead.
   void FormCloseQuery(bool& CanClose);
 
   // --- Shared controls ---
@@ -229,6 +244,12 @@ class TMainForm : public QWidget {
   QWidget* BuildSummaryPage();
   QWidget* BuildMessagesPage();
   void ConnectHandlers();
+  // The buttons that start or leave a run are locked while one goes on, and
+  // "Przerwij" takes the place of "Dalej >".
+  void SetRunButtons(bool running);
+  // At the window's destruction: a run still going on is stopped and waited
+  // for, with its events no longer delivered here.
+  void AbandonRun();
   // Puts the pulse preview into a frame so that its own border is hidden.
   void PlacePulseGraph(QWidget* frame);
 };

@@ -40,6 +40,8 @@ void TWavefunctionThread::run() {
   }
 }
 
+void TWavefunctionThread::RequestTermination() { termination_requested_ = true; }
+
 void TWavefunctionThread::stop_if_fatal_ending_ran() {
   if (fatal_ending_reached()) throw run_aborted{};
 }

@@ -32,7 +32,7 @@ class TWavefunctionThread : public QThread {
 
   // Asks the run to end after the current step's event; safe from any
   // thread, and heard in single-thread mode too (a handler may ask).
-  void RequestTermination() { termination_requested_ = true; }
+  void RequestTermination();
   bool TerminationRequested() const { return termination_requested_; }
 
   // The quantities of the last completed step, as the core returns them:

@@ -1,16 +1,21 @@
 // The wizard window: its size and place, the named controls with their
 // captions, ranges and start states, page navigation and closing.
+#include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
 #include <QStackedWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -19,6 +24,7 @@
 #include "func_graph.h"
 #include "main_form.h"
 #include "messages.h"
+#include "run_test_support.h"
 
 namespace {
 
@@ -34,8 +40,13 @@ class MainFormTest : public testing::Test {
     for (int i = 0; i < times; ++i) form.Button2->click();
   }
 
+  // The last page starts a run, which writes into the current directory.
+  core_capture scratch;
   dialog_recorder boxes;
   TMainForm form;
+  bool run_ended() {
+    return wait_until([&] { return form.RunThread == nullptr; });
+  }
 };
 
 TEST_F(MainFormTest, WindowSizePlaceAndCaption) {
@@ -188,14 +199,20 @@ TEST_F(MainFormTest, PulsePreviewSettingsAndPlace) {
 }
 
 TEST_F(MainFormTest, NextWalksThroughEveryPageWhenDefiningByHand) {
+  form.Edit6->setText("0");  // the run that the last page starts has no steps
   for (int page = 1; page <= TMainForm::LastPage; ++page) {
     press_next();
     ASSERT_EQ(form.Notebook1->currentIndex(), page);
     EXPECT_EQ(form.windowTitle(), form.VersionText() + ":  " + TMainForm::PageCaptions[page]);
-    EXPECT_TRUE(form.Button3->isEnabled());
+    // During the run "< Wstecz" is locked.
+    if (page != TMainForm::LastPage) {
+      EXPECT_TRUE(form.Button3->isEnabled());
+    }
     EXPECT_EQ(form.Button2->isEnabled(), page != TMainForm::LastPage);
     EXPECT_EQ(form.Button1->text(), page == TMainForm::LastPage ? "Zakończ" : "Anuluj");
   }
+  ASSERT_TRUE(run_ended());
+  EXPECT_TRUE(form.Button3->isEnabled());
   form.Button3->click();
   EXPECT_EQ(form.Notebook1->currentIndex(), 8);
   form.Button3->click();
@@ -212,6 +229,7 @@ TEST_F(MainFormTest, FileModesSkipTheDefiningPages) {
   EXPECT_FALSE(form.Panel2->isHidden());
   press_next();  // the named files are taken and the run's page follows
   EXPECT_EQ(form.Notebook1->currentIndex(), TMainForm::LastPage);
+  ASSERT_TRUE(run_ended());  // there are no files: it ends at once
   form.Button3->click();
   EXPECT_EQ(form.Notebook1->currentIndex(), 1);
 
@@ -219,6 +237,7 @@ TEST_F(MainFormTest, FileModesSkipTheDefiningPages) {
   EXPECT_TRUE(form.Panel2->isHidden());
   press_next();
   EXPECT_EQ(form.Notebook1->currentIndex(), TMainForm::LastPage);
+  ASSERT_TRUE(run_ended());
   form.Button3->click();
   EXPECT_EQ(form.Notebook1->currentIndex(), 1);
   form.Button3->click();
@@ -233,6 +252,122 @@ TEST_F(MainFormTest, FileModesSkipTheDefiningPages) {
 TEST_F(MainFormTest, Memo1ShowsTheMessageStream) {
   message_stream() << "abc" << 12 << "\nOK\n";
   EXPECT_EQ(form.Memo1->toPlainText(), "abc12\nOK\n");
+}
+
+// Answers the next file dialog as soon as it shows: chooses the file (or
+// cancels when the choice is empty) and notes how the dialog was set up.
+// Any other modal window that comes up meanwhile is closed, so that nothing
+// can block the test.
+struct file_dialog_answer {
+  QString choice;
+  QString title, directory, suffix;
+  QStringList filters;
+  bool existing_only = false;
+
+  // The timer keeps its own state: it may tick once more after the test.
+  void arm() {
+    QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, timer,
+                     [this, timer, handled = QPointer<QFileDialog>(), answered = false]() mutable {
+                       QWidget* modal = QApplication::activeModalWidget();
+                       if (answered) {
+                         if (!handled || !handled->isVisible()) {
+                           timer->deleteLater();
+                         } else if (modal && modal != handled) {
+                           modal->close();  // something refused the answer
+                         } else {
+                           handled->reject();
+                         }
+                         return;
+                       }
+                       auto* dialog = qobject_cast<QFileDialog*>(modal);
+                       if (!dialog) {
+                         if (modal) modal->close();
+                         return;
+                       }
+                       answered = true;
+                       handled = dialog;
+                       answer(*dialog);
+                     });
+    timer->start(10);
+  }
+
+  void answer(QFileDialog& dialog) {
+    title = dialog.windowTitle();
+    directory = dialog.directory().absolutePath();
+    suffix = dialog.defaultSuffix();
+    filters = dialog.nameFilters();
+    existing_only = dialog.fileMode() == QFileDialog::ExistingFile;
+    // Queued, so that this tick ends: a box that the dialog opens in
+    // answer is closed by a later tick.
+    if (choice.isEmpty()) {
+      QMetaObject::invokeMethod(&dialog, &QDialog::reject, Qt::QueuedConnection);
+    } else {
+      // Typed into the name box, as a user does.
+      if (auto* name_box = dialog.findChild<QLineEdit*>("fileNameEdit"))
+        name_box->setText(choice);
+      else
+        dialog.selectFile(choice);
+      QMetaObject::invokeMethod(&dialog, &QDialog::accept, Qt::QueuedConnection);
+    }
+  }
+};
+
+TEST_F(MainFormTest, BrowsingTakesTheChosenFileAndItsLeaveHandler) {
+  core_capture::write_file("start.dat", "#\n");
+  core_capture::write_file("siatka.par", "1.0\n");
+  file_dialog_answer answer;
+  answer.choice = QDir::current().absoluteFilePath("start.dat");
+  answer.arm();
+  form.Edit12->setText("stary.dat");
+  form.Button11->click();
+  EXPECT_EQ(form.Edit12->text(), answer.choice);
+  EXPECT_EQ(form.Parameters.initial_state_file, answer.choice);
+  EXPECT_EQ(answer.title, "Wybierz plik");
+  EXPECT_EQ(answer.directory, QDir::currentPath());
+  EXPECT_EQ(answer.suffix, "dat");
+  EXPECT_TRUE(answer.existing_only);
+  EXPECT_EQ(answer.filters, QStringList({"Funkcje falowe (*.dat)", "Wszystkie pliki (*)"}));
+
+  file_dialog_answer parameters;
+  parameters.choice = QDir::current().absoluteFilePath("siatka.par");
+  parameters.arm();
+  form.Button6->click();
+  EXPECT_EQ(form.Edit9->text(), parameters.choice);
+  EXPECT_EQ(parameters.filters, QStringList({"Parametry symulacji (*.par)", "Wszystkie pliki (*)"}));
+}
+
+TEST_F(MainFormTest, CancelledBrowsingChangesNothing) {
+  file_dialog_answer cancel;
+  cancel.arm();
+  form.Button7->click();
+  EXPECT_EQ(form.Edit10->text(), "1d-eq.par");
+  EXPECT_EQ(cancel.title, "Wybierz plik");
+}
+
+TEST_F(MainFormTest, HiddenButtonsWriteTheFilesAndStartARun) {
+  form.Edit6->setText("3");
+  form.Button4->click();
+  EXPECT_TRUE(QFile::exists("1d-grid.par"));
+  EXPECT_TRUE(QFile::exists("1d-eq.par"));
+  EXPECT_TRUE(QFile::exists("1d-psi.par"));
+  EXPECT_EQ(form.Memo2->toPlainText().split('\n').first(), "Zapisuję parametry symulacji do plików roboczych:");
+  form.Button5->click();
+  EXPECT_EQ(form.Notebook1->currentIndex(), TMainForm::LastPage);
+  EXPECT_FALSE(form.Button5->isEnabled());
+  EXPECT_FALSE(form.Button10->isHidden());
+  ASSERT_TRUE(run_ended());
+  EXPECT_TRUE(form.Button5->isEnabled());
+  EXPECT_TRUE(form.Memo1->toPlainText().endsWith("\nOK\n\n"));
+}
+
+TEST_F(MainFormTest, RunWithoutGridEndsAndGivesTheButtonsBack) {
+  form.Button5->click();
+  ASSERT_TRUE(run_ended());
+  EXPECT_TRUE(form.Memo1->toPlainText().endsWith("\n\t*** Blad: siec nie mogla byc prawidlowo zainicjowana\n\n"));
+  EXPECT_TRUE(form.Button3->isEnabled());
+  EXPECT_TRUE(form.Button10->isHidden());
 }
 
 TEST(MainFormClose, ClosingSavesTheLog) {
