@@ -122,8 +122,8 @@ void copy_parameter_file(const QString& source, const QString& target, bool over
   // A failed copy (a directory, the same file under another name, no
   // permission) changes nothing and is not reported.
   std::error_code error;
-  std::filesystem::copy_file(file_path(source), file_path(target),
-                             overwrite ? std::filesystem::copy_options::overwrite_existing
-                                       : std::filesystem::copy_options::skip_existing,
-                             error);
+  std::filesystem::copy_file(
+      file_path(source), file_path(target),
+      overwrite ? std::filesystem::copy_options::overwrite_existing : std::filesystem::copy_options::skip_existing,
+      error);
 }

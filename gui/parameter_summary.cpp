@@ -51,8 +51,8 @@ void add_initial_state(QStringList& lines, const WizardParameters& v) {
                  integer(v.n);
   lines << QStringLiteral("Ilość punktów czasowych pomiędzy zapisem do pliku: ")
         << QStringLiteral("Funkcji: ") + integer(v.function_interval)
-        << QStringLiteral("Wykresow: ") + integer(v.plot_interval)
-        << QStringLiteral("FFT: ") + integer(v.fft_interval) << QStringLiteral("Offset: ") + integer(v.offset)
+        << QStringLiteral("Wykresow: ") + integer(v.plot_interval) << QStringLiteral("FFT: ") + integer(v.fft_interval)
+        << QStringLiteral("Offset: ") + integer(v.offset)
         << QStringLiteral("Rzutowanie na dodatkowy plik ") +
                (v.projection ? QStringLiteral("wlaczone (") + v.projection_file + QStringLiteral(")")
                              : QStringLiteral("wylaczone"));
@@ -74,11 +74,10 @@ void add_equation(QStringList& lines, const WizardParameters& v) {
                real(v.phi)
         << QStringLiteral("w2=") + real(v.w2) + QStringLiteral(", w3=") + real(v.w3) + QStringLiteral(", w4=") +
                real(v.w4)
-        << QStringLiteral("Obwiednia impulsu f(t): ") + name_of(v.envelope_type, envelopes) +
-               QStringLiteral(", T1=") + real(v.T1) + QStringLiteral(", T2=") + real(v.T2)
-        << (v.mixed_gauge == 1
-                ? QStringLiteral("Cechowanie mieszane wlaczone (ignorowane przy wyborze cechowania dE)")
-                : QStringLiteral("Cechowanie mieszane wylaczone"))
+        << QStringLiteral("Obwiednia impulsu f(t): ") + name_of(v.envelope_type, envelopes) + QStringLiteral(", T1=") +
+               real(v.T1) + QStringLiteral(", T2=") + real(v.T2)
+        << (v.mixed_gauge == 1 ? QStringLiteral("Cechowanie mieszane wlaczone (ignorowane przy wyborze cechowania dE)")
+                               : QStringLiteral("Cechowanie mieszane wylaczone"))
         << QStringLiteral("Potencjal absorbujacy U_abs(x,t): ") + name_of(v.absorber_type, absorbers) +
                QStringLiteral(", Uo_abs=") + real(v.Uo_abs) + QStringLiteral(", a_abs=") + real(v.a_abs)
         << QStringLiteral("(par. dod. w NIP/NCP-power: Uor_abs=") + real(v.Uor_abs) + QStringLiteral(", Nr_abs=") +
@@ -117,22 +116,17 @@ void test_initial_state(QStringList& lines, const WizardParameters& v) {
         "Ostrzeżenie: Szerokość studni potencjału dla której obliczany jest stan własny jest mniejsza niż "
         "sześciokrotność kroku sieci przestrzennej (a<3dx)");
   if (well_state && v.a <= 0)
-    lines << QStringLiteral(
-        "Błąd: Błędna szerokość studni potencjału dla której obliczany jest stan własny (a<=0)");
-  if (well_state && v.Vo > 0)
-    lines << QStringLiteral("Błąd: Bariera potencjału nie posiada stanów związanych (Uo<0)");
+    lines << QStringLiteral("Błąd: Błędna szerokość studni potencjału dla której obliczany jest stan własny (a<=0)");
+  if (well_state && v.Vo > 0) lines << QStringLiteral("Błąd: Bariera potencjału nie posiada stanów związanych (Uo<0)");
   if (well_state && v.Vo == 0)
-    lines << QStringLiteral(
-        "Ostrzeżenie: Taki potencjał to żaden potencjał  - nie posiada stanów własnych (Uo=0)");
-  if (v.function_interval < 0)
-    lines << QStringLiteral("Błąd: Błędna ilość kroków między zapisami pełnej funkcji (<0)");
+    lines << QStringLiteral("Ostrzeżenie: Taki potencjał to żaden potencjał  - nie posiada stanów własnych (Uo=0)");
+  if (v.function_interval < 0) lines << QStringLiteral("Błąd: Błędna ilość kroków między zapisami pełnej funkcji (<0)");
   if (v.plot_interval < 0) lines << QStringLiteral("Błąd: Błędna ilość kroków między zapisami wykresu (<0)");
   if (v.tdim < v.function_interval)
     lines << QStringLiteral(
         "Ostrzeżenie: Ilość kroków między zapisami pełnej funkcji jest większa niż wymiar czasowy sieci");
   if (v.tdim < v.plot_interval)
-    lines << QStringLiteral(
-        "Ostrzeżenie: Ilość kroków między zapisami wykresu jest większa niż wymiar czasowy sieci");
+    lines << QStringLiteral("Ostrzeżenie: Ilość kroków między zapisami wykresu jest większa niż wymiar czasowy sieci");
   if (v.function_interval != 0 && v.offset >= v.function_interval)
     lines << QStringLiteral(
         "Ostrzeżenie: Przesunięcie zapisu jest większe niż lub równe ilości kroków między zapisami pełnej "
@@ -162,8 +156,7 @@ void test_potential(QStringList& lines, const WizardParameters& v) {
   if (v.potential_type == 1 && v.initial_state_type == 3)
     lines << QStringLiteral("Ostrzeżenie: Metoda strzałów nadaje się w zasadzie tylko do gładkich potencjałów");
   if (potential && v.Vo == 0)
-    lines << QStringLiteral(
-        "Ostrzeżenie: Zamiast ustalać Vo=0 lepiej wybrać Brak potencjału - skróci to obliczenia");
+    lines << QStringLiteral("Ostrzeżenie: Zamiast ustalać Vo=0 lepiej wybrać Brak potencjału - skróci to obliczenia");
 }
 
 void test_field(QStringList& lines, const WizardParameters& v) {

@@ -139,8 +139,7 @@ bool handle_step(const step_context& context, const step_quantities& quantities,
   if (TPlotForm* window = context.plot) {
     if (window->isVisible()) window->FuncGraph1->repaint();
     move_marker(*window->Shape1, *window->FuncGraph1, position_fraction);
-    move_marker(*window->Shape2, *window->FuncGraph1,
-                static_cast<double>(reading.maximum_index) / window->PointCount);
+    move_marker(*window->Shape2, *window->FuncGraph1, static_cast<double>(reading.maximum_index) / window->PointCount);
   }
   return true;
 }

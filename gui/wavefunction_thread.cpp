@@ -56,8 +56,7 @@ void TWavefunctionThread::simulate() {
   if (grid->status != 0) return end_early("Blad: siec nie mogla byc prawidlowo zainicjowana\n\n");
 
   auto wave = std::make_unique<wavefunction>(*grid, working_wavefunction_file.toStdString(), set_up_level);
-  if (wave->status != 0)
-    return end_early("Blad: Funkcja falowa nie mogla byc prawidlowo zainicjowana\n\n", wave.get());
+  if (wave->status != 0) return end_early("Blad: Funkcja falowa nie mogla byc prawidlowo zainicjowana\n\n", wave.get());
   wave->set_message_level(step_level);
 
   if (file_exists(file_name(potential_file_name)) &&

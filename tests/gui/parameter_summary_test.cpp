@@ -38,36 +38,35 @@ QStringList advice(const WizardParameters& values) {
 }
 
 TEST_F(SummaryTest, SummaryOfTheStartValues) {
-  const QStringList expected{
-      "",
-      "Katalog uruchomienia aplikacji (miejsce zapisania plików z danymi):",
-      "/home/run",
-      "",
-      "Parametry siatki:",
-      "x:  ilosc wezlow=1024, xmin=-100, xmax=100, dx=0.195503421309873",
-      "t:  ilosc wezlow=1000, tmin=0, tmax=100, dt=0.1",
-      "",
-      "Parametry początkowej funkcji początkowej:",
-      "Funkcja falowa Psi(x,t=0): gauss",
-      "xo=0, a=0.5, k=0",
-      "Ilość punktów czasowych pomiędzy zapisem do pliku: ",
-      "Funkcji: 0",
-      "Wykresow: 5",
-      "FFT: 0",
-      "Offset: 0",
-      "Rzutowanie na dodatkowy plik wylaczone",
-      "",
-      "Parametry potencjału i cechowania:",
-      "Potencjal wiazacy V(x,t): brak potencjalu, Vo=0, a=0",
-      "Pole zewnetrzne E(x,t): Ec=0, Eo=0, w=0.1, k=0, phi=1.57",
-      "w2=0, w3=0, w4=0",
-      "Obwiednia impulsu f(t): prostokatna, T1=0, T2=0",
-      "Cechowanie mieszane wylaczone",
-      "Potencjal absorbujacy U_abs(x,t): brak pot. absorb., Uo_abs=1, a_abs=5",
-      "(par. dod. w NIP/NCP-power: Uor_abs=0, Nr_abs=0, Ni_abs=0)",
-      "Nieliniowosc SN=0",
-      "Potencjał zostanie zapisany do pliku: v(x).dat",
-      "Pole zewnętrzne nie zostanie zapisane do pliku"};
+  const QStringList expected{"",
+                             "Katalog uruchomienia aplikacji (miejsce zapisania plików z danymi):",
+                             "/home/run",
+                             "",
+                             "Parametry siatki:",
+                             "x:  ilosc wezlow=1024, xmin=-100, xmax=100, dx=0.195503421309873",
+                             "t:  ilosc wezlow=1000, tmin=0, tmax=100, dt=0.1",
+                             "",
+                             "Parametry początkowej funkcji początkowej:",
+                             "Funkcja falowa Psi(x,t=0): gauss",
+                             "xo=0, a=0.5, k=0",
+                             "Ilość punktów czasowych pomiędzy zapisem do pliku: ",
+                             "Funkcji: 0",
+                             "Wykresow: 5",
+                             "FFT: 0",
+                             "Offset: 0",
+                             "Rzutowanie na dodatkowy plik wylaczone",
+                             "",
+                             "Parametry potencjału i cechowania:",
+                             "Potencjal wiazacy V(x,t): brak potencjalu, Vo=0, a=0",
+                             "Pole zewnetrzne E(x,t): Ec=0, Eo=0, w=0.1, k=0, phi=1.57",
+                             "w2=0, w3=0, w4=0",
+                             "Obwiednia impulsu f(t): prostokatna, T1=0, T2=0",
+                             "Cechowanie mieszane wylaczone",
+                             "Potencjal absorbujacy U_abs(x,t): brak pot. absorb., Uo_abs=1, a_abs=5",
+                             "(par. dod. w NIP/NCP-power: Uor_abs=0, Nr_abs=0, Ni_abs=0)",
+                             "Nieliniowosc SN=0",
+                             "Potencjał zostanie zapisany do pliku: v(x).dat",
+                             "Pole zewnętrzne nie zostanie zapisane do pliku"};
   EXPECT_EQ(summary_lines(WizardParameters{}, saved_copies{}, "/home/run"), expected);
 }
 
@@ -116,13 +115,15 @@ TEST_F(SummaryTest, InitialStatesPotentialsAndSwitches) {
 
 TEST_F(SummaryTest, NumbersUseTheLocaleSeparator) {
   QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
-  EXPECT_TRUE(summary_lines(WizardParameters{}, saved_copies{}, ".").contains("t:  ilosc wezlow=1000, tmin=0, tmax=100, dt=0,1"));
+  EXPECT_TRUE(summary_lines(WizardParameters{}, saved_copies{}, ".")
+                  .contains("t:  ilosc wezlow=1000, tmin=0, tmax=100, dt=0,1"));
 }
 
 TEST_F(SummaryTest, StartValuesPassEveryTest) {
   const QStringList lines = parameter_test_lines(WizardParameters{});
   QStringList expected{"", "Przeprowadzam testy parametrów symulacji..."};
-  expected << headings << "Testowanie parametrów zostało zakończone." << "";
+  expected << headings << "Testowanie parametrów zostało zakończone."
+           << "";
   EXPECT_EQ(lines, expected);
 }
 
@@ -293,7 +294,7 @@ TEST_F(SummaryTest, EveryTestLineHasItsTrigger) {
     WizardParameters values;
     test.change(values);
     EXPECT_TRUE(advice(values).contains(QString::fromUtf8(test.line))) << test.line << "\n"
-                                                                        << advice(values).join('\n').toStdString();
+                                                                       << advice(values).join('\n').toStdString();
     EXPECT_FALSE(advice(WizardParameters{}).contains(QString::fromUtf8(test.line))) << test.line;
   }
 }

@@ -111,8 +111,8 @@ TEST_F(WizardRun, SevenTimesNextWritesTheWorkingFilesAndSumsUp) {
                                       "1000 0.00000000000000e+00 1.00000000000000e-01"}));
   EXPECT_EQ(file_lines("1d-psi.par"),
             (std::vector<std::string>{"1.00000000000000e+00", "1 brak",
-                                      "0.00000000000000e+00 5.00000000000000e-01 0.00000000000000e+00 1",
-                                      "5 0 0 0", "0", "0 brak"}));
+                                      "0.00000000000000e+00 5.00000000000000e-01 0.00000000000000e+00 1", "5 0 0 0",
+                                      "0", "0 brak"}));
   EXPECT_EQ(file_lines("1d-eq.par")[6], "0 1.00000000000000e+00 5.00000000000000e+00");
   EXPECT_EQ(file_lines("1d-eq.par")[9], "1 0");
 

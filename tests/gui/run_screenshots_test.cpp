@@ -18,9 +18,9 @@
 #include <memory>
 
 #include "core_capture.h"
-#include "func_graph.h"
 #include "dialog_recorder.h"
 #include "fatal_ending.h"
+#include "func_graph.h"
 #include "main_form.h"
 #include "plot_form.h"
 #include "plot_windows.h"

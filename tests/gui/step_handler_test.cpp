@@ -187,8 +187,9 @@ TEST_F(StepHandler, DeletionAfterShowing) {
 TEST_F(StepHandler, LongerFileGivesOneBoxAndKeepsTheArray) {
   core_capture::write_file("plt00005.dat", plot_file(std::vector<double>(500, 0.01)));
   ASSERT_TRUE(handle_step(context_, {}, 5, "plt00005.dat"));
-  EXPECT_EQ(boxes_.messages,
-            QStringList("Błąd: plik z danymi do wykresu funkcji falowej ma więcej linii niż zadeklarowana wielkość sieci"));
+  EXPECT_EQ(
+      boxes_.messages,
+      QStringList("Błąd: plik z danymi do wykresu funkcji falowej ma więcej linii niż zadeklarowana wielkość sieci"));
   EXPECT_EQ(plot_.WaveData.size(), 6u);
 }
 
