@@ -9,7 +9,7 @@
 #include <system_error>
 
 #include "dialogs.h"
-#include "number_text.h"
+#include "wizard_numbers.h"
 #include "wizard_parameters.h"
 
 namespace {

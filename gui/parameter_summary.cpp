@@ -1,6 +1,6 @@
 #include "parameter_summary.h"
 
-#include "number_text.h"
+#include "wizard_numbers.h"
 #include "parameter_files.h"
 #include "wizard_parameters.h"
 

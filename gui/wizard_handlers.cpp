@@ -15,7 +15,7 @@
 
 #include "func_graph.h"
 #include "main_form.h"
-#include "number_text.h"
+#include "wizard_numbers.h"
 #include "plot_form.h"
 #include "plot_windows.h"
 #include "time_plot_form.h"

@@ -1,4 +1,4 @@
-#include "number_text.h"
+#include "wizard_numbers.h"
 
 #include <QLocale>
 
