@@ -30,8 +30,8 @@ WaveFileInfo describe_wave_file(std::istream& file) {
     ++attempts;
   }
   info.point_count = attempts - 2;
-  // A grid of fewer than two points has no step; 0 keeps its x finite.
-  if (info.point_count > 1) info.dx = (info.last_x - info.first_x) / (info.point_count - 1);
+  // A single point has no step; 0 keeps its x finite instead of dividing by 0.
+  if (info.point_count != 1) info.dx = (info.last_x - info.first_x) / (info.point_count - 1);
   return info;
 }
 

@@ -55,6 +55,10 @@ TEST(OvintReader, FilesWithoutPointsNeverDivideByZero) {
   const WaveFileInfo one = describe("1 0\n2\n2\n");
   EXPECT_EQ(one.point_count, 1);
   EXPECT_EQ(one.dx, 0);
+  // Only the closing pair: no point, and the step still follows (last - first) / (N - 1).
+  const WaveFileInfo none = describe("-10\n10\n");
+  EXPECT_EQ(none.point_count, 0);
+  EXPECT_EQ(none.dx, -20);
   // Reading stops at a comment line inside the data: the last pair before it
   // is taken for the closing pair.
   const WaveFileInfo cut = describe("1 0\n0 1\n#x\n0 0\n-1\n1\n");
