@@ -68,7 +68,7 @@ int solve_tridiagonal(int n, const complex* A, const complex* B, const complex* 
   const bool dumps = level < 1;
   if (dumps) dump_system(n, A, B, C, D);
   // With fewer than two nodes there is no row, and C[1] does not exist.
-  if (n >= 2 && (std::norm(A[n - 1]) != 0 || std::norm(C[1]) != 0))
+  if (n >= 2 && (A[n - 1] != 0.0 || C[1] != 0.0))
     error_line("Uwaga! Wartosci przekatnej A lub C poza zakresem sa niezerowe!\n\n", false);
 
   const int size = n > 0 ? n : 0;
@@ -76,9 +76,11 @@ int solve_tridiagonal(int n, const complex* A, const complex* B, const complex* 
   std::vector<complex> Y = scratch(size);
   for (int k = 0; k < size; ++k) f[k] = 0;
 
-  double sum = 0;
-  for (int i = 1; i < n; ++i) sum += std::norm(D[i]);
-  if (sum == 0) {
+  // Homogeneous only when D is zero element by element: a sum of squared
+  // moduli would also vanish for a right-hand side below about 1e-162.
+  bool homogeneous = true;
+  for (int i = 1; i < n && homogeneous; ++i) homogeneous = D[i] == 0.0;
+  if (homogeneous) {
     error_line("Rownanie jednorodne => Rozwiazanie trywialne\n\n", false);
     return tridiagonal_homogeneous;
   }

@@ -113,6 +113,19 @@ TEST(Tridiagonal, ValuesOutsideTheMatrixWarnWithoutAlarmAndAreIgnored) {
   EXPECT_EQ(outside.f, clean.f);
 }
 
+TEST(Tridiagonal, TinyValuesAreNotTakenForZeros) {
+  // Their squared moduli underflow to zero in doubles.
+  core_capture capture;
+  tridiagonal_system s(3);
+  s.B.assign(3, 2);
+  s.D.assign(3, complex(0, 1e-170));
+  s.A[2] = 1e-200;
+  EXPECT_EQ(s.solve(), tridiagonal_solved);
+  EXPECT_EQ(s.f[1], complex(0, 5e-171));
+  EXPECT_EQ(s.f[2], complex(0, 5e-171));
+  EXPECT_EQ(capture.errors(), "\n\t*** Uwaga! Wartosci przekatnej A lub C poza zakresem sa niezerowe!\n\n");
+}
+
 TEST(Tridiagonal, DumpsOnlyBelowLevelOne) {
   core_capture capture;
   tridiagonal_system s(2);
