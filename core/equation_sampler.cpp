@@ -30,6 +30,7 @@ equation_sampler::equation_sampler(const grid_parameters& grid, const equation_b
     P_.resize(grid.x_count);
     Q_.resize(grid.x_count);
   }
+  if (!unit_gauge_phase_) phase_.resize(grid.x_count);
 }
 
 equation_sampler::uniform_terms equation_sampler::terms_at(double t) const {
@@ -68,4 +69,22 @@ void equation_sampler::general_at(int i, node_coefficients& now, node_coefficien
   P_[i] = equation_.drift_coefficient(x_[i], next_t_);
   Q_[i] = equation_.potential_coefficient(x_[i], next_t_);
   next = {P_[i], Q_[i]};
+}
+
+const std::complex<double>* equation_sampler::gauge_phases(double t) {
+  if (have_phase_ && phase_time_ == t) return phase_.data();
+  if (is_pA_) {
+    // exp((-i/hbar) q x A(0,t)): the vector potential once per time instead
+    // of once per node; the angle is the same product the equation forms.
+    const long double A = static_cast<const equation_pA&>(equation_).vector_potential(0, t);
+    for (int i = 1; i <= grid_.xdim(); ++i) {
+      const long double angle = -charge * static_cast<long double>(x_[i]) * A / hbar;
+      phase_[i] = std::polar(1.0, static_cast<double>(angle));
+    }
+  } else {
+    for (int i = 1; i <= grid_.xdim(); ++i) phase_[i] = equation_.gauge_phase(x_[i], t);
+  }
+  phase_time_ = t;
+  have_phase_ = true;
+  return phase_.data();
 }

@@ -41,6 +41,10 @@ class equation_sampler {
   double x(int i) const { return x_[i]; }
   // True when G(x,t) is 1 everywhere, so projections may skip it.
   bool unit_gauge_phase() const { return unit_gauge_phase_; }
+  // G(x_i,t) for i = 1..xdim (element 0 unused), computed once per time and
+  // shared by the overlap and the projection of a time node. Only when the
+  // gauge phase is not 1 everywhere.
+  const std::complex<double>* gauge_phases(double t);
   // True when the fast path for a field uniform in x is in use.
   bool uniform() const { return uniform_; }
 
@@ -75,4 +79,8 @@ class equation_sampler {
   double cached_time_ = 0;
   bool have_cache_ = false;
   double next_t_ = 0;
+  // G(x_i,t) at `phase_time_`.
+  std::vector<std::complex<double>> phase_;
+  double phase_time_ = 0;
+  bool have_phase_ = false;
 };

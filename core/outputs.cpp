@@ -64,8 +64,8 @@ std::complex<double> wavefunction::gauge_product(const std::complex<double>* phi
   if (sampler_->unit_gauge_phase()) {
     for (int i = 1; i < N; ++i) add(std::conj(phi[i]) * psi[i]);
   } else {
-    const double t = static_cast<double>(grid.t(step));
-    for (int i = 1; i < N; ++i) add(std::conj(phi[i]) * (equation->gauge_phase(sampler_->x(i), t) * psi[i]));
+    const std::complex<double>* G = sampler_->gauge_phases(static_cast<double>(grid.t(step)));
+    for (int i = 1; i < N; ++i) add(std::conj(phi[i]) * (G[i] * psi[i]));
   }
   return {static_cast<double>(re), static_cast<double>(im)};
 }

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "core_capture.h"
+#include "equation_base.h"
 #include "grid_parameters.h"
 #include "number_text.h"
 #include "wave_fixture.h"
@@ -139,6 +140,15 @@ TEST_F(Outputs, ProjectionOnTheFirstWavefunctionFileEqualsTheOverlap) {
   }
   EXPECT_LT(rows.back()[3], 0.999) << "the state has moved away";
   EXPECT_NEAR(wave->projection, wave->overlap, 1e-14);
+
+  // The overlap takes the equation's gauge phase at the time of the node.
+  wave->compute_overlap();
+  const double t = static_cast<double>(grid->t(wave->step));
+  cd S = 0;
+  for (int i = 1; i < wave->N; ++i) {
+    S += std::conj(wave->initial[i]) * wave->equation->gauge_phase(static_cast<double>(grid->x(i)), t) * wave->psi[i];
+  }
+  EXPECT_NEAR(wave->overlap, std::norm(S), 1e-13);
 }
 
 TEST_F(Outputs, MissingProjectionFileWarnsEveryNode) {
