@@ -64,7 +64,9 @@ void gaussian_state(const grid_parameters& grid, double x0, double a, double k,
   long double sum = 0;
   for (int i = 1; i <= grid.xdim(); ++i) {
     const long double x = grid.x(i);
-    const long double u = (x - x0) / (4 * static_cast<long double>(a));
+    // At the centre the exponent is 0 whatever the width; a zero width
+    // would make it 0/0 there and turn the whole state into NaN.
+    const long double u = x == x0 ? 0 : (x - x0) / (4 * static_cast<long double>(a));
     const long double modulus = std::exp(-u * u);
     const long double phase = k * x;
     psi[i] = {static_cast<double>(modulus * std::cos(phase)), static_cast<double>(modulus * std::sin(phase))};

@@ -208,6 +208,12 @@ TEST_F(Wavefunction, GaussianIsNormalisedWithTheFourADivisor) {
   EXPECT_NEAR(std::arg(psi[111]), std::remainder(3 * 1.0, 2 * M_PI), 1e-12);
   EXPECT_NE(capture.messages().find("Gauss: N*exp(-((x-x0)/4a)^2+ikx): N=0."), std::string::npos);
   EXPECT_NE(capture.messages().find(", a=0.5, x0=0, k=3\n"), std::string::npos);
+
+  // Zero width: all of the state on the node at x0, none when no node is there.
+  gaussian_state(g, -10, 0, 0, psi.data(), 1);
+  for (int i = 1; i <= g.xdim(); ++i) EXPECT_EQ(psi[i], std::complex<double>(i == 1 ? 1 : 0)) << i;
+  gaussian_state(g, 0.05, 0, 0, psi.data(), 1);
+  for (int i = 1; i <= g.xdim(); ++i) EXPECT_EQ(psi[i], std::complex<double>(0)) << i;
 }
 
 TEST_F(Wavefunction, WellAndShootingStatesFillTheInitialArray) {
