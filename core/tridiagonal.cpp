@@ -36,7 +36,7 @@ void dump_system(int n, const complex* A, const complex* B, const complex* C, co
   dump_coefficients(out, "D", n, D);
 }
 
-void dump_eliminated(int n, const std::vector<complex>& X, const std::vector<complex>& Y) {
+void dump_eliminated(int n, const complex* X, const complex* Y) {
   std::ostream& out = message_stream();
   out << "Przeskalowane macierze:\n";
   for (int k = 0; k + 1 < n; ++k) {
@@ -51,14 +51,28 @@ void dump_solution(int n, const complex* f) {
   for (int i = 1; i < n; ++i) out << "f[" << i << "]  (" << f[i].real() << "," << f[i].imag() << ")\n";
 }
 
-// Scratch rows of the elimination, zero-filled. Running out of memory leaves
-// no meaningful result, so it ends the program.
-std::vector<complex> scratch(int n) {
+// Scratch rows X, Y of the elimination, kept per thread from call to call:
+// a fresh pair per time step would make the allocator hand the memory back to
+// the system and fault it in again at every step, which costs several times
+// the sweep itself on large grids. Running out of memory leaves no
+// meaningful result, so it ends the program.
+struct elimination_rows {
+  std::vector<complex> X, Y;
+};
+
+elimination_rows& scratch(int n) {
+  thread_local elimination_rows rows;
+  const std::size_t size = static_cast<std::size_t>(n);
+  if (rows.X.size() >= size && rows.Y.size() >= size) return rows;
+  bool allocated = true;
   try {
-    return std::vector<complex>(static_cast<std::size_t>(n));
+    rows.X.assign(size, 0.0);
+    rows.Y.assign(size, 0.0);
   } catch (const std::bad_alloc&) {
+    allocated = false;
   }
-  fatal_line("Blad: nieudana rezerwacja tymczasowych blokow pamieci (rozw3p)\n\n");
+  if (!allocated) fatal_line("Blad: nieudana rezerwacja tymczasowych blokow pamieci (rozw3p)\n\n");
+  return rows;
 }
 
 }  // namespace
@@ -72,8 +86,11 @@ int solve_tridiagonal(int n, const complex* A, const complex* B, const complex* 
     error_line("Uwaga! Wartosci przekatnej A lub C poza zakresem sa niezerowe!\n\n", false);
 
   const int size = n > 0 ? n : 0;
-  std::vector<complex> X = scratch(size);
-  std::vector<complex> Y = scratch(size);
+  elimination_rows& rows = scratch(size);
+  complex* X = rows.X.data();
+  complex* Y = rows.Y.data();
+  // The sweep reads only the last row's X and Y before writing the others.
+  if (size > 0) X[size - 1] = Y[size - 1] = 0;
   for (int k = 0; k < size; ++k) f[k] = 0;
 
   // Homogeneous only when D is zero element by element: a sum of squared

@@ -22,8 +22,9 @@ constexpr int tridiagonal_zero_pivot = 2;   // a pivot is exactly zero; f is all
 // level is the message level for this call: below 1 the coefficients, the
 // eliminated system and the solution are dumped to the message stream (the
 // propagation passes its own level plus one). Returns one of the status codes
-// above; the two failures print their line without the alarm. A failed
-// scratch allocation is fatal. Systems with n < 2 have no variables and are
+// above; the two failures print their line without the alarm. The scratch
+// rows are kept per thread and grow with the largest n seen (freed when the
+// thread ends); a failed allocation is fatal. Systems with n < 2 have no variables and are
 // reported as homogeneous.
 int solve_tridiagonal(int n, const std::complex<double>* A, const std::complex<double>* B,
                       const std::complex<double>* C, const std::complex<double>* D,

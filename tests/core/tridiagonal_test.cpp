@@ -55,19 +55,23 @@ TEST(Tridiagonal, SingleVariable) {
 }
 
 TEST(Tridiagonal, AgreesWithDenseSolveOnRandomDominantSystem) {
-  tridiagonal_system s(200);
   std::mt19937 random(12345);
   std::uniform_real_distribution<double> u(-1, 1);
   auto any = [&] { return complex(u(random), u(random)); };
-  for (int i = 1; i < s.n; ++i) {
-    s.A[i] = i < s.n - 1 ? any() : 0;
-    s.C[i] = i > 1 ? any() : 0;
-    s.B[i] = any() + (u(random) < 0 ? -3.0 : 3.0);
-    s.D[i] = any();
+  // The smaller systems follow a larger one, whose elimination rows remain.
+  for (int n : {200, 50, 3}) {
+    SCOPED_TRACE(n);
+    tridiagonal_system s(n);
+    for (int i = 1; i < s.n; ++i) {
+      s.A[i] = i < s.n - 1 ? any() : 0;
+      s.C[i] = i > 1 ? any() : 0;
+      s.B[i] = any() + (u(random) < 0 ? -3.0 : 3.0);
+      s.D[i] = any();
+    }
+    const column expected = dense_solve(s);
+    EXPECT_EQ(s.solve(), tridiagonal_solved);
+    for (int i = 1; i < s.n; ++i) EXPECT_NEAR(std::abs(s.f[i] - expected[i]), 0, 1e-12) << i;
   }
-  const column expected = dense_solve(s);
-  EXPECT_EQ(s.solve(), tridiagonal_solved);
-  for (int i = 1; i < s.n; ++i) EXPECT_NEAR(std::abs(s.f[i] - expected[i]), 0, 1e-12) << i;
 }
 
 TEST(Tridiagonal, FailuresZeroTheResultAndStaySilent) {
