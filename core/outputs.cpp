@@ -6,6 +6,7 @@
 #include <memory>
 #include <new>
 #include <sstream>
+#include <string_view>
 
 #include "equation_base.h"
 #include "equation_sampler.h"
@@ -32,10 +33,43 @@ std::string snapshot_header(const grid_parameters& grid, const char* title, int 
   return header.str();
 }
 
-void write_text(const std::string& name, const std::string& text, std::ios::openmode mode = std::ios::out) {
-  std::ofstream file(name, mode);
-  file << text;
-}
+// A result file written through a bounded buffer: numbers are formatted into
+// the buffer and handed to the file in blocks, so that a large grid needs
+// neither a stream call per number nor the whole file in memory.
+class text_file {
+ public:
+  explicit text_file(const std::string& name, std::ios::openmode mode = std::ios::out) : file_(name, mode) {}
+  ~text_file() { file_ << buffer_; }
+
+  text_file& operator<<(std::string_view text) {
+    buffer_ += text;
+    return spill();
+  }
+  text_file& number(double value, int digits = 6) {
+    append_number(buffer_, value, digits);
+    return spill();
+  }
+  // Two numbers separated by two blanks, then the line break.
+  void row(double first, double second, int digits = 6) {
+    append_number(buffer_, first, digits);
+    buffer_ += "  ";
+    append_number(buffer_, second, digits);
+    buffer_ += '\n';
+    spill();
+  }
+
+ private:
+  static constexpr std::size_t block_size = 1 << 16;
+  text_file& spill() {
+    if (buffer_.size() >= block_size) {
+      file_ << buffer_;
+      buffer_.clear();
+    }
+    return *this;
+  }
+  std::ofstream file_;
+  std::string buffer_;
+};
 
 }  // namespace
 
@@ -115,35 +149,20 @@ void wavefunction::get_quantities(double& time, double& norm_out, double& overla
 }
 
 void wavefunction::write_plot_file(const std::string& name) {
-  std::string text = snapshot_header(grid, "#Funkcja falowa w t=", step, "#Kwadrat modulu |Psi(x)|^2\n",
-                                     "#\n#x norm(Psi(x))\n");
-  text.reserve(text.size() + 28 * static_cast<std::size_t>(N));
-  for (int i = 1; i < N; ++i) {
-    append_number(text, sampler_->x(i));
-    text += "  ";
-    append_number(text, std::norm(psi[i]) * grid.dx);
-    text += '\n';
-  }
-  write_text(name, text);
+  text_file file(name);
+  file << snapshot_header(grid, "#Funkcja falowa w t=", step, "#Kwadrat modulu |Psi(x)|^2\n",
+                          "#\n#x norm(Psi(x))\n");
+  for (int i = 1; i < N; ++i) file.row(sampler_->x(i), std::norm(psi[i]) * grid.dx);
   last_plot_file = name;
 }
 
 void wavefunction::write_wavefunction_file(const std::string& name) const {
-  std::string text = snapshot_header(grid, "#Funkcja falowa w t=", step,
-                                     "#Funkcja falowa (czesc rzeczywista i urojona)\n",
-                                     "#\n#Re(Psi(x)) Im(Psi(x)\n");
-  text.reserve(text.size() + 54 * static_cast<std::size_t>(N));
-  for (int i = 1; i < N; ++i) {
-    append_number(text, psi[i].real(), full_digits);
-    text += "  ";
-    append_number(text, psi[i].imag(), full_digits);
-    text += '\n';
-  }
-  append_number(text, grid.xmin, full_digits);
-  text += '\n';
-  append_number(text, grid.xmax, full_digits);
-  text += '\n';
-  write_text(name, text);
+  text_file file(name);
+  file << snapshot_header(grid, "#Funkcja falowa w t=", step, "#Funkcja falowa (czesc rzeczywista i urojona)\n",
+                          "#\n#Re(Psi(x)) Im(Psi(x)\n");
+  for (int i = 1; i < N; ++i) file.row(psi[i].real(), psi[i].imag(), full_digits);
+  file.number(grid.xmin, full_digits) << "\n";
+  file.number(grid.xmax, full_digits) << "\n";
 }
 
 void wavefunction::save_wavefunction(const std::string& name) const { write_wavefunction_file(name); }
@@ -170,42 +189,25 @@ bool wavefunction::write_fft_file(const std::string& name) const {
   }
   fft_1d(fft_x_to_k, m, re.get(), im.get(), message_level);
 
-  std::string text = snapshot_header(grid, "#Funkcja FFT w t=", step,
-                                     "#Funkcja falowa FFT (czesc rzeczywista i urojona)\n",
-                                     "#\n#Re(FFT(Psi(x,y))) Im(FFT(Psi(x,y))\n");
-  text.reserve(text.size() + 54 * static_cast<std::size_t>(N));
-  for (int i = 0; i < N - 1; ++i) {
-    append_number(text, re[i], full_digits);
-    text += "  ";
-    append_number(text, im[i], full_digits);
-    text += '\n';
-  }
-  append_number(text, -atomic_units::pi / grid.dx);
-  text += '\n';
-  append_number(text, atomic_units::pi / grid.dx);
-  text += '\n';
-  write_text(name, text);
+  text_file file(name);
+  file << snapshot_header(grid, "#Funkcja FFT w t=", step, "#Funkcja falowa FFT (czesc rzeczywista i urojona)\n",
+                          "#\n#Re(FFT(Psi(x,y))) Im(FFT(Psi(x,y))\n");
+  for (int i = 0; i < N - 1; ++i) file.row(re[i], im[i], full_digits);
+  file.number(-atomic_units::pi / grid.dx) << "\n";
+  file.number(atomic_units::pi / grid.dx) << "\n";
   return true;
 }
 
 void wavefunction::write_timed_line() const {
-  std::string text;
+  text_file file(file_name(timed_file_name), step == 0 ? std::ios::out : std::ios::app);
   if (step == 0) {
-    text = "#Wielkosci zalezne od czasu\n#\n#t  norma  ";
-    if (rzutuj_na_plik != 0) text += "|<plik|t>|^2  ";
-    text += "|<0|t>|^2  <x>\n";
+    file << "#Wielkosci zalezne od czasu\n#\n#t  norma  ";
+    if (rzutuj_na_plik != 0) file << "|<plik|t>|^2  ";
+    file << "|<0|t>|^2  <x>\n";
   }
-  append_number(text, static_cast<double>(grid.t(step)));
-  text += "  ";
-  append_number(text, norm);
-  text += "  ";
-  if (rzutuj_na_plik != 0) {
-    append_number(text, projection);
-    text += "  ";
-  }
-  append_number(text, overlap);
-  text += "  ";
-  append_number(text, mean_position);
-  text += '\n';
-  write_text(file_name(timed_file_name), text, step == 0 ? std::ios::out : std::ios::app);
+  file.number(static_cast<double>(grid.t(step))) << "  ";
+  file.number(norm) << "  ";
+  if (rzutuj_na_plik != 0) file.number(projection) << "  ";
+  file.number(overlap) << "  ";
+  file.number(mean_position) << "\n";
 }

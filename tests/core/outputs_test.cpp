@@ -98,11 +98,17 @@ TEST_F(Outputs, PlotCarriesDxAndWavefunctionFileTheNorm) {
 }
 
 TEST_F(Outputs, WavefunctionFileReadsBackAsInitialState) {
+  grid_values.xdim = 4096;  // files of several write blocks
   psi_values.a = 0.7;
   psi_values.k = 1.3;
   start();
   std::vector<cd> first(wave->psi.get(), wave->psi.get() + wave->N + 1);
   std::filesystem::rename("psi00000.dat", "start.dat");
+  const auto written = lines("start.dat");
+  ASSERT_EQ(written.size(), 5u + 4096 + 2);
+  EXPECT_EQ(written[written.size() - 2], "-4");
+  EXPECT_EQ(written.back(), "4");
+  EXPECT_EQ(lines("fft00000.dat").size(), 5u + 4096 + 2);
   psi_values.kind = 0;
   psi_values.initial_file = "start.dat";
   capture.clear();
