@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "control_messages.h"
+
 namespace {
 
 class message_boxes : public dialog_handler {
@@ -23,4 +25,11 @@ dialog_handler* current = &real_boxes;
 
 void show_message(const QString& text) { current->show_message(text); }
 bool ask_yes_no(const QString& text) { return current->ask_yes_no(text); }
-void set_dialog_handler(dialog_handler* handler) { current = handler ? handler : &real_boxes; }
+void set_dialog_handler(dialog_handler* handler) {
+  current = handler ? handler : &real_boxes;
+  route_control_messages();
+}
+
+void route_control_messages() {
+  set_control_message_handler([](const QString& text) { show_message(text); });
+}

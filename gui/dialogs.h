@@ -18,4 +18,10 @@ void show_message(const QString& text);
 bool ask_yes_no(const QString& text);
 
 // Replaces the real boxes (nullptr puts them back). The handler is not owned.
+// Also routes the controls' boxes here (see route_control_messages).
 void set_dialog_handler(dialog_handler* handler);
+
+// Sends the boxes of the graph and link controls through show_message, so
+// that they reach the current handler like every other box of tarn. The
+// program calls it at start-up.
+void route_control_messages();

@@ -52,6 +52,7 @@ void run_windows() {
 int main(int argc, char** argv) {
   tarn_application application(argc, argv);
   try {
+    route_control_messages();
     install_fatal_ending();
     run_windows();
   } catch (const std::exception& error) {

@@ -159,4 +159,18 @@ TEST_F(time_plot_form_test, ScreenshotHalfwayThroughARun) {
   EXPECT_TRUE(boxes.messages.isEmpty()) << boxes.messages.join("\n").toStdString();
 }
 
+// The graph's own boxes reach tarn's dialog seam like every other box: a
+// one-step run gives the graph the x range 1 .. 1, which it refuses.
+TEST(time_plot_form, OneStepRunShowsTheGraphRangeBoxThroughTheDialogs) {
+  dialog_recorder boxes;
+  QWidget wizard;
+  TTimePlotForm form{wizard, "Tarn 1.0"};
+  form.StepCount = 1;
+  form.FuncGraph1->RangeMinX = 1;
+  form.FuncGraph1->RangeMaxX = 1;
+  form.FuncGraph1->grab();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(boxes.messages, QStringList{"Błąd TFuncGraph: RangeMaxX nie może być równy RangeMinX"});
+}
+
 }  // namespace
