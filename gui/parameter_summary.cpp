@@ -8,7 +8,7 @@ namespace {
 
 constexpr double pi = 3.141592653589793;
 constexpr double speed_of_light = 137.036;  // atomic units
-constexpr int longest_file_name = 1000;     // what the core's name buffers hold
+constexpr int longest_file_name = 1000;     // bytes of the core's name buffers
 
 QString real(double value) { return RealToText(value); }
 QString integer(int value) { return QString::number(value); }
@@ -138,7 +138,9 @@ void test_initial_state(QStringList& lines, const WizardParameters& v) {
     lines << QStringLiteral(
         "Błąd: Nazwa pliku funkcji początkowej zawiera spację i nie będzie prawidłowo odczytana przez program "
         "wykonujący obliczenia");
-  if (v.initial_state_file.size() > longest_file_name)
+  // The core holds the name as the bytes the file carries (UTF-8), so a
+  // name with Polish letters reaches the limit in fewer characters.
+  if (v.initial_state_file.toUtf8().size() > longest_file_name)
     lines << QStringLiteral("Błąd: Nazwa pliku funkcji początkowej jest zbyt długa (maksymalna ilość znaków to ") +
                  integer(longest_file_name) + QStringLiteral(")");
 }

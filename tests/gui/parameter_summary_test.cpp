@@ -299,6 +299,15 @@ TEST_F(SummaryTest, EveryTestLineHasItsTrigger) {
   }
 }
 
+TEST_F(SummaryTest, LongNameIsMeasuredInTheBytesTheFileCarries) {
+  const QString line = "Błąd: Nazwa pliku funkcji początkowej jest zbyt długa (maksymalna ilość znaków to 1000)";
+  WizardParameters values;
+  values.initial_state_file = QString(501, QChar(u'ś'));  // 501 letters, 1002 bytes
+  EXPECT_TRUE(advice(values).contains(line));
+  values.initial_state_file = QString(500, QChar(u'ś'));
+  EXPECT_FALSE(advice(values).contains(line));
+}
+
 TEST_F(SummaryTest, LinesComeInTheirGroupsAndOrder) {
   WizardParameters values;
   values.xdim = 0;
