@@ -145,14 +145,14 @@ bool TPlotForm::AllocatePlotArray(std::vector<double>& array, int n) {
 }
 
 void TPlotForm::value_at(const std::vector<double>& data, double X, double& Y, bool& PointVisible,
-                         deferred_message& range_box, const QString& range_message) {
+                         deferred_message& range_box, const char* range_message) {
   if (data.empty()) {
     Y = 0;
     PointVisible = false;
   } else if (const auto value = plot_array_value(data, PointCount, X)) {
     Y = *value;
   } else {
-    range_box.report(this, range_message);
+    range_box.report(this, QString::fromUtf8(range_message));  // built only when it is shown
     PointVisible = false;
   }
 }

@@ -104,7 +104,7 @@ class TPlotForm : public QWidget {
 
  private:
   void value_at(const std::vector<double>& data, double X, double& Y, bool& PointVisible,
-                deferred_message& range_box, const QString& range_message);
+                deferred_message& range_box, const char* range_message);
   // Reads the potential file into PotentialData; returns the range of V
   // from the second point on (or of the first when there is only one).
   std::pair<double, double> read_potential_file(std::istream& file);
