@@ -253,6 +253,7 @@ void TMainForm::RadioButton1Click() {
 
 void TMainForm::BrowseForFile(QLineEdit* box, file_kind kind) {
   QFileDialog dialog(this, QStringLiteral("Wybierz plik"), QStringLiteral("."));
+  // "All files" is "*" here: a "*.*" pattern would hide names without a dot.
   dialog.setNameFilters(kind == file_kind::parameters
                             ? QStringList{QStringLiteral("Parametry symulacji (*.par)"),
                                           QStringLiteral("Wszystkie pliki (*)")}
