@@ -285,9 +285,14 @@ void TMainForm::FormCloseQuery(bool& CanClose) {
     CanClose = false;
     if (CloseAfterRun) return;  // already confirmed, the run is stopping
     if (!ask_yes_no(QStringLiteral("Obliczenia trwają. Czy na pewno chcesz zakończyć program?"))) return;
-    RunThread->RequestTermination();
-    CloseAfterRun = true;
-    return;
+    // The run may have ended while the question was open: then the close
+    // goes ahead now.
+    if (RunThread) {
+      RunThread->RequestTermination();
+      CloseAfterRun = true;
+      return;
+    }
+    CanClose = true;
   }
   save_log();
 }

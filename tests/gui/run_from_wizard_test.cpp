@@ -276,6 +276,26 @@ TEST_F(WizardRun, ClosingDuringARunEndsItAfterTheStepThenCloses) {
   EXPECT_EQ(log.find("OK"), std::string::npos);
 }
 
+TEST_F(WizardRun, RunEndingWhileTheCloseQuestionIsOpenLetsTheCloseGoAhead) {
+  // The question's own event loop keeps the run going to its end.
+  struct answer_after_run : dialog_recorder {
+    TMainForm* form = nullptr;
+    bool ask_yes_no(const QString& text) override {
+      EXPECT_TRUE(wait_until([&] { return form->RunThread == nullptr; }));
+      return dialog_recorder::ask_yes_no(text);
+    }
+  } late;
+  late.form = form.get();
+  run_defined(30);
+  ASSERT_NE(form->RunThread, nullptr);
+  EXPECT_TRUE(form->close());
+  set_dialog_handler(&boxes);
+  EXPECT_FALSE(form->isVisible());
+  EXPECT_FALSE(form->CloseAfterRun);
+  EXPECT_TRUE(std::filesystem::exists("tarn.log"));
+  EXPECT_TRUE(memo1().ends_with("\nOK\n\n"));
+}
+
 TEST_F(WizardRun, NamedFilesWithAMissingOneRunOnTheOldWorkingFile) {
   WizardParameters old_values = small_run_parameters(20);
   write_working_files(old_values, false);
