@@ -7,6 +7,8 @@
 #include <QScrollBar>
 #include <QTextCursor>
 #include <QThread>
+#include <algorithm>
+#include <cstdint>
 #include <locale>
 #include <mutex>
 #include <string>
@@ -35,6 +37,18 @@ class locale_punctuation : public std::numpunct<char> {
 
  private:
   char point_;
+};
+
+// Pointers (the core's debug messages print block addresses) are written as
+// their plain decimal value rather than the standard stream's hexadecimal.
+class pointer_as_number : public std::num_put<char> {
+ protected:
+  iter_type do_put(iter_type out, std::ios_base& stream, char, const void* pointer) const override {
+    stream.width(0);
+    const std::string digits = std::to_string(reinterpret_cast<std::uintptr_t>(pointer));
+    return std::copy(digits.data(), digits.data() + digits.size(), out);  // one sputn: one append
+  }
+  using std::num_put<char>::do_put;
 };
 
 char decimal_point_of(const QLocale& locale) {
@@ -93,7 +107,8 @@ TStringsStream* program_sink = nullptr;
 TStringsStream::TStringsStream(QPlainTextEdit* memo, const QLocale& locale)
     : std::ostream(nullptr), state_(std::make_shared<shared_state>()), buffer_(state_) {
   rdbuf(&buffer_);
-  imbue(std::locale(std::locale::classic(), new locale_punctuation(decimal_point_of(locale))));
+  imbue(std::locale(std::locale(std::locale::classic(), new locale_punctuation(decimal_point_of(locale))),
+                    new pointer_as_number));
   precision(15);
   set_complex_style(*this, complex_style::compact);
   state_->memo = memo;

@@ -17,7 +17,8 @@ class TStringsStream : public std::ostream {
   // Binds the stream to the memo and empties it. The memo may be null (the
   // text is then only collected). Reals are written with up to 15
   // significant digits and the decimal separator of the given locale
-  // (QLocale() is the system's unless the application set another default).
+  // (QLocale() is the system's unless the application set another default),
+  // pointers as their decimal value.
   // Construct on the window thread.
   explicit TStringsStream(QPlainTextEdit* memo, const QLocale& locale = QLocale());
   ~TStringsStream() override;

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QPlainTextEdit>
 #include <complex>
+#include <cstdint>
 #include <gtest/gtest.h>
 #include <latch>
 #include <thread>
@@ -49,6 +50,13 @@ TEST(StringsStream, RealsUseTheLocaleSeparatorAndFifteenDigits) {
   TStringsStream stream(nullptr, polish);
   stream << 1234567 << ' ' << as_text({0.5, -1.25}) << ' ' << std::complex<double>(2, 0.5);
   EXPECT_EQ(stream.lines(), QStringList{"1234567 (0,5,-1,25) (2,0,5)"});
+
+  // Block addresses in the core's debug lines: the pointer's decimal value.
+  TStringsStream addresses(nullptr, polish);
+  const int block = 0;
+  addresses << "adres " << static_cast<const void*>(&block);
+  EXPECT_EQ(addresses.lines(),
+            QStringList{"adres " + QString::number(reinterpret_cast<std::uintptr_t>(&block))});
 }
 
 TEST(StringsStream, ConcurrentAppendsStayWholeAndReachTheMemo) {
