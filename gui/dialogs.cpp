@@ -7,13 +7,19 @@
 
 namespace {
 
+// Boxes carry the caption of the window they belong to.
+QString caption() {
+  const QWidget* window = QApplication::activeWindow();
+  return window && !window->windowTitle().isEmpty() ? window->windowTitle() : QApplication::applicationName();
+}
+
 class message_boxes : public dialog_handler {
  public:
   void show_message(const QString& text) override {
-    QMessageBox::information(QApplication::activeWindow(), QApplication::applicationName(), text);
+    QMessageBox::information(QApplication::activeWindow(), caption(), text);
   }
   bool ask_yes_no(const QString& text) override {
-    return QMessageBox::question(QApplication::activeWindow(), QApplication::applicationName(), text,
+    return QMessageBox::question(QApplication::activeWindow(), caption(), text,
                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
   }
 };

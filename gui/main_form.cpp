@@ -25,6 +25,7 @@
 #include <utility>
 
 #include "dialogs.h"
+#include "fatal_ending.h"
 #include "func_graph.h"
 #include "grid_parameters.h"
 #include "log_file.h"
@@ -366,6 +367,8 @@ void TMainForm::Button10Click() {
 void TMainForm::ThreadTerminated(QObject*) {
   SetRunButtons(false);
   RunThread = nullptr;
+  // After the fatal-error ending the program is going away: no more questions.
+  if (fatal_ending_reached()) return;
   if (RadioButton5->isChecked() && ask_yes_no(QStringLiteral("Czy chcesz skasować pliki z funkcjami falowymi?"))) {
     for (const QString& name : FilesToDelete) QFile::remove(name);
   }
