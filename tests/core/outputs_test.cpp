@@ -15,24 +15,8 @@ namespace {
 
 using cd = std::complex<double>;
 
-struct Outputs : ::testing::Test {
-  core_capture capture;
-  grid_file grid_values{16, -4, 4, 3, 0.5, 0.25};
-  equation_file equation_values;
-  psi_file psi_values;
-  std::unique_ptr<grid_parameters> grid;
-  std::unique_ptr<wavefunction> wave;
-
-  wavefunction& start(int level = 2) {
-    wave.reset();
-    grid_values.write();
-    equation_values.write();
-    psi_values.write();
-    grid = std::make_unique<grid_parameters>("1d-grid.par", 2);
-    wave = std::make_unique<wavefunction>(*grid, "1d-psi.par", level);
-    EXPECT_EQ(wave->status, 0) << capture.errors();
-    return *wave;
-  }
+struct Outputs : wave_run {
+  Outputs() { grid_values = {16, -4, 4, 3, 0.5, 0.25}; }
   static std::vector<std::string> lines(const std::string& name) {
     std::istringstream in(core_capture::read_file(name));
     std::vector<std::string> result;

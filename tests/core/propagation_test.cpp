@@ -16,26 +16,10 @@ namespace {
 using cd = std::complex<double>;
 using cld = std::complex<long double>;
 
-struct Propagation : ::testing::Test {
-  core_capture capture;
-  grid_file grid_values;
-  equation_file equation_values;
-  psi_file psi_values;
-  std::unique_ptr<grid_parameters> grid;
-
-  wavefunction& start(int level = 2) {
-    grid_values.write();
-    equation_values.write();
-    psi_values.write();
-    grid = std::make_unique<grid_parameters>("1d-grid.par", 2);
-    wave = std::make_unique<wavefunction>(*grid, "1d-psi.par", level);
-    EXPECT_EQ(wave->status, 0) << capture.errors();
-    return *wave;
-  }
+struct Propagation : wave_run {
   void run(int steps) {
     for (int s = 0; s < steps; ++s) ASSERT_EQ(wave->step_forward(), 0) << capture.errors();
   }
-  std::unique_ptr<wavefunction> wave;
 };
 
 TEST(CounterText, FiveDigitsBelowTenThousand) {

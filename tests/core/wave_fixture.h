@@ -3,10 +3,16 @@
 #pragma once
 
 #include <fstream>
+#include <gtest/gtest.h>
 #include <iomanip>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "core_capture.h"
+#include "grid_parameters.h"
+#include "wavefunction.h"
 
 struct grid_file {
   int xdim = 64;
@@ -80,3 +86,25 @@ inline int count_lines(const std::string& text) {
   for (char c : text) lines += c == '\n';
   return lines;
 }
+
+// A run on the three parameter files, rebuilt by start() from the current
+// values: the grid at the quiet level, the wavefunction at the given one.
+struct wave_run : ::testing::Test {
+  core_capture capture;
+  grid_file grid_values;
+  equation_file equation_values;
+  psi_file psi_values;
+  std::unique_ptr<grid_parameters> grid;
+  std::unique_ptr<wavefunction> wave;
+
+  wavefunction& start(int level = 2) {
+    wave.reset();
+    grid_values.write();
+    equation_values.write();
+    psi_values.write();
+    grid = std::make_unique<grid_parameters>("1d-grid.par", 2);
+    wave = std::make_unique<wavefunction>(*grid, "1d-psi.par", level);
+    EXPECT_EQ(wave->status, 0) << capture.errors();
+    return *wave;
+  }
+};
