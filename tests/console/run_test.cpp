@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <regex>
 
-#include "../core/wave_fixture.h"
+#include "wave_fixture.h"
 #include "core_capture.h"
 
 namespace {

@@ -254,5 +254,3 @@ class TMainForm : public QWidget {
   void PlacePulseGraph(QWidget* frame);
 };
 
-// The program's wizard window, set by its constructor.
-extern TMainForm* MainForm;

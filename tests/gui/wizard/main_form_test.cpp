@@ -56,7 +56,6 @@ TEST_F(MainFormTest, WindowSizePlaceAndCaption) {
   EXPECT_EQ(form.windowTitle(), form.VersionText() + ":  Powitanie");
   EXPECT_FALSE(form.VersionText().isEmpty());
   EXPECT_TRUE(form.VersionLabel->font().bold());
-  EXPECT_EQ(MainForm, &form);
   EXPECT_TRUE(form.MultiThread);
   EXPECT_TRUE(boxes.messages.isEmpty());
 }

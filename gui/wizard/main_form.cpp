@@ -40,8 +40,6 @@
 #include "time_plot_form.h"
 #include "wavefunction_thread.h"
 
-TMainForm* MainForm = nullptr;
-
 namespace {
 
 // Adds lines at the end of a memo. A memo that holds nothing takes them as
@@ -60,7 +58,6 @@ void append_lines(QPlainTextEdit& memo, const QStringList& lines) {
 }  // namespace
 
 TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
-  MainForm = this;
   BuildPages();
   MultiThread = choose_multithread_mode(QCoreApplication::arguments());
   move(10, 10);
@@ -113,7 +110,6 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
 
 TMainForm::~TMainForm() {
   AbandonRun();
-  if (MainForm == this) MainForm = nullptr;
 }
 
 void TMainForm::AbandonRun() {
