@@ -7,6 +7,7 @@
 #include "fatal_ending.h"
 #include "main_form.h"
 #include "plot_windows.h"
+#include "polish_translation.h"
 
 namespace {
 
@@ -52,6 +53,7 @@ void run_windows() {
 int main(int argc, char** argv) {
   tarn_application application(argc, argv);
   try {
+    install_polish_translation();  // tarn speaks Polish, Qt's boxes and file dialog too
     route_control_messages();
     install_fatal_ending();
     run_windows();

@@ -258,6 +258,9 @@ void TMainForm::BrowseForFile(QLineEdit* box, file_kind kind) {
                                           QStringLiteral("Wszystkie pliki (*)")});
   dialog.setDefaultSuffix(QStringLiteral("dat"));
   dialog.setFileMode(QFileDialog::ExistingFile);
+  // Qt's own dialog speaks Polish like the rest of tarn; the desktop's
+  // would speak the desktop's language.
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.selectFile(box->text());
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
   // Paths here have no separate short form; the name is taken as chosen.
@@ -281,7 +284,7 @@ void TMainForm::FormCloseQuery(bool& CanClose) {
     // handler may still use the windows. ThreadTerminated closes it again.
     CanClose = false;
     if (CloseAfterRun) return;  // already confirmed, the run is stopping
-    if (!ask_yes_no(QStringLiteral("Obliczenia trwają. Czy na pewno chcesz zakończyć program?"))) return;
+    if (!ask_yes_no(this, QStringLiteral("Obliczenia trwają. Czy na pewno chcesz zakończyć program?"))) return;
     // The run may have ended while the question was open: then the close
     // goes ahead now.
     if (RunThread) {
@@ -365,7 +368,7 @@ void TMainForm::ThreadTerminated(QObject*) {
   RunThread = nullptr;
   // After the fatal-error ending the program is going away: no more questions.
   if (fatal_ending_reached()) return;
-  if (RadioButton5->isChecked() && ask_yes_no(QStringLiteral("Czy chcesz skasować pliki z funkcjami falowymi?"))) {
+  if (RadioButton5->isChecked() && ask_yes_no(this, QStringLiteral("Czy chcesz skasować pliki z funkcjami falowymi?"))) {
     for (const QString& name : FilesToDelete) QFile::remove(name);
   }
   if (std::exchange(CloseAfterRun, false)) close();

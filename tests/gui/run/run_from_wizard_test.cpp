@@ -280,9 +280,9 @@ TEST_F(WizardRun, RunEndingWhileTheCloseQuestionIsOpenLetsTheCloseGoAhead) {
   // The question's own event loop keeps the run going to its end.
   struct answer_after_run : dialog_recorder {
     TMainForm* form = nullptr;
-    bool ask_yes_no(const QString& text) override {
+    bool ask_yes_no(QWidget* window, const QString& text) override {
       EXPECT_TRUE(wait_until([&] { return form->RunThread == nullptr; }));
-      return dialog_recorder::ask_yes_no(text);
+      return dialog_recorder::ask_yes_no(window, text);
     }
   } late;
   late.form = form.get();
