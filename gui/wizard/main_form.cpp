@@ -1,6 +1,7 @@
 #include "main_form.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -39,6 +40,7 @@
 #include "thread_mode.h"
 #include "time_plot_form.h"
 #include "wavefunction_thread.h"
+#include "wizard_numbers.h"
 
 namespace {
 
@@ -152,8 +154,10 @@ void TMainForm::ConnectHandlers() {
     connect(bar, &QSlider::valueChanged, this, &TMainForm::TrackBar4Change);
   for (QLineEdit* edit : {Edit1, Edit2, Edit3}) connect(edit, &QLineEdit::textChanged, this, &TMainForm::Edit1Exit);
   for (QLineEdit* edit : {Edit6, Edit7, Edit8}) connect(edit, &QLineEdit::textChanged, this, &TMainForm::Edit6Exit);
-  // Leaving a box runs its handler whether or not the text changed.
-  for (QLineEdit* edit : {Edit4, Edit5, Edit12, Edit13}) edit->installEventFilter(this);
+  // Leaving a box runs its handler whether or not the text changed, and the
+  // number boxes check what they hold.
+  for (QLineEdit* edit : NumberBoxes()) edit->installEventFilter(this);
+  Edit12->installEventFilter(this);
   connect(RadioButton6, &QRadioButton::toggled, this, &TMainForm::RadioButton6Click);
   connect(TrackBar12, &QSlider::valueChanged, this, &TMainForm::TrackBar12Change);
   connect(CheckBox2, &QCheckBox::toggled, this, &TMainForm::CheckBox2Click);
@@ -185,9 +189,50 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
       if (watched == Edit5) Edit5Exit();
       if (watched == Edit12) Edit12Exit();
       if (watched == Edit13) Edit13Exit();
+      // Checked once the focus has settled: a box shown inside the focus
+      // change would leave a clicked button pressed.
+      auto* box = qobject_cast<QLineEdit*>(watched);
+      if (box && box != Edit12 && !ReturningFocus)
+        QMetaObject::invokeMethod(this, [this, box] { CheckLeftBox(box); }, Qt::QueuedConnection);
     }
   }
   return QWidget::eventFilter(watched, event);
+}
+
+QList<QLineEdit*> TMainForm::NumberBoxes() const { return {Edit1, Edit2, Edit3, Edit6, Edit7, Edit8, Edit4, Edit5, Edit13}; }
+
+bool TMainForm::HoldsNumber(const QLineEdit* box) const {
+  if (box == Edit4 || box == Edit5) return TextToInteger(box->text()).has_value();
+  return TextToReal(box->text()).has_value();
+}
+
+void TMainForm::CheckLeftBox(QLineEdit* box) {
+  // Back in the box already (by the user, or "Dalej >" refused): nothing to say.
+  if (QApplication::focusWidget() == box || HoldsNumber(box)) return;
+  RefuseToLeave(box);
+}
+
+bool TMainForm::PageBoxesHoldNumbers() {
+  QWidget* page = Notebook1->currentWidget();
+  for (QLineEdit* box : NumberBoxes()) {
+    if (page->isAncestorOf(box) && box->isVisibleTo(page) && !HoldsNumber(box)) {
+      RefuseToLeave(box);
+      return false;
+    }
+  }
+  return true;
+}
+
+void TMainForm::RefuseToLeave(QLineEdit* box) {
+  if (box == Edit4 || box == Edit5)
+    ReportNotAnInteger(box->text());
+  else
+    ReportNotAReal(box->text());
+  for (int page = 0; page < Notebook1->count(); ++page)
+    if (Notebook1->widget(page)->isAncestorOf(box)) Notebook1->setCurrentIndex(page);
+  ReturningFocus = true;
+  box->setFocus(Qt::OtherFocusReason);
+  ReturningFocus = false;
 }
 
 void TMainForm::PlacePulseGraph(QWidget* frame) {
@@ -206,6 +251,7 @@ void TMainForm::Notebook1PageChanged() {
 }
 
 void TMainForm::Button2Click() {
+  if (!PageBoxesHoldNumbers()) return;
   const int page = Notebook1->currentIndex();
   if (page == 1 && RadioButton1->isChecked()) {
     CopyParameterFile(Edit10->text(), working_equation_file, true);

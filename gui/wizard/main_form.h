@@ -252,5 +252,18 @@ class TMainForm : public QWidget {
   void AbandonRun();
   // Puts the pulse preview into a frame so that its own border is hidden.
   void PlacePulseGraph(QWidget* frame);
+
+  // Number boxes may not be left holding a text that is no number, so that a
+  // run never starts with a value other than the one on the screen.
+  // The boxes of the grid and absorber pages.
+  QList<QLineEdit*> NumberBoxes() const;
+  bool HoldsNumber(const QLineEdit* box) const;
+  // After a box was left: says so and gives it the focus back if it holds no number.
+  void CheckLeftBox(QLineEdit* box);
+  // "Dalej >": false, with the box and the focus back, when a box of the
+  // current page holds no number.
+  bool PageBoxesHoldNumbers();
+  void RefuseToLeave(QLineEdit* box);
+  bool ReturningFocus = false;  // the focus is being given back to a box
 };
 

@@ -12,6 +12,7 @@
 #include <QToolButton>
 
 #include <cmath>
+#include <optional>
 
 #include "func_graph.h"
 #include "main_form.h"
@@ -29,6 +30,16 @@ void zero_if_empty(QLineEdit* box) {
   if (!box->text().isEmpty()) return;
   const QSignalBlocker quiet(box);
   box->setText(QStringLiteral("0"));
+}
+
+// The value of a box that follows every change. A text that typing can still
+// turn into a number ("-" on the way to "-50", "1e" on the way to "1e-3")
+// gives nothing and raises no box, so that typing goes on; leaving the box
+// or "Dalej >" refuses it if it stays so. Any other text is reported at once.
+std::optional<double> typed_value(const QLineEdit* box) {
+  const auto value = TextToReal(box->text());
+  if (!value && !CanBecomeReal(box->text())) ReportNotAReal(box->text());
+  return value;
 }
 
 struct potential_button {
@@ -131,13 +142,13 @@ void TMainForm::PulseGraphUserFunc(double X, double& Y, bool&) {
 
 void TMainForm::Edit1Exit() {
   for (QLineEdit* box : {Edit1, Edit2, Edit3}) zero_if_empty(box);
-  const auto xdim = TextToReal(Edit1->text());
+  const auto xdim = typed_value(Edit1);
   if (!xdim) return;
   Parameters.xdim = TruncateToInt(*xdim);
-  const auto xmin = TextToReal(Edit2->text());
+  const auto xmin = typed_value(Edit2);
   if (!xmin) return;
   Parameters.xmin = *xmin;
-  const auto xmax = TextToReal(Edit3->text());
+  const auto xmax = typed_value(Edit3);
   if (!xmax) return;
   Parameters.xmax = *xmax;
   // Too few points leave the last good step in force.
@@ -148,19 +159,21 @@ void TMainForm::Edit1Exit() {
 
 void TMainForm::Edit6Exit() {
   for (QLineEdit* box : {Edit6, Edit7, Edit8}) zero_if_empty(box);
-  const auto tdim = TextToReal(Edit6->text());
+  const auto tdim = typed_value(Edit6);
   if (!tdim) return;
   Parameters.tdim = TruncateToInt(*tdim);
-  const auto tmin = TextToReal(Edit7->text());
+  const auto tmin = typed_value(Edit7);
   if (!tmin) return;
   Parameters.tmin = *tmin;
-  const auto dt = TextToReal(Edit8->text());
+  const auto dt = typed_value(Edit8);
   if (!dt) return;
   Parameters.dt = *dt;
   Parameters.tmax = Parameters.tdim * Parameters.dt + Parameters.tmin;
   Label40->setText(RealToText(Parameters.tmax));
 }
 
+// The boxes below take their value on leaving; a text that is no number
+// leaves the value as it was, and the check on leaving says so.
 void TMainForm::Edit4Exit() {
   if (const auto interval = TextToInteger(Edit4->text()))
     Parameters.co_ile_krokow_zapis_wykresu = Parameters.co_ile_krokow_zapis_funkcji = *interval;

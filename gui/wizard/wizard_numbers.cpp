@@ -1,5 +1,6 @@
 #include "wizard_numbers.h"
 
+#include <QDoubleValidator>
 #include <QLocale>
 
 #include <algorithm>
@@ -8,14 +9,21 @@
 
 #include "dialogs.h"
 
+namespace {
+
+// Both separators become the locale's.
+QString with_locale_separator(const QString& text, const QLocale& locale) {
+  QString normalised = text;
+  return normalised.replace(QLatin1Char('.'), locale.decimalPoint()).replace(QLatin1Char(','), locale.decimalPoint());
+}
+
+}  // namespace
+
 std::optional<double> TextToReal(const QString& text) {
   const QLocale locale;
-  QString normalised = text;
-  normalised.replace(QLatin1Char('.'), locale.decimalPoint()).replace(QLatin1Char(','), locale.decimalPoint());
   bool ok = false;
-  const double value = locale.toDouble(normalised, &ok);
+  const double value = locale.toDouble(with_locale_separator(text, locale), &ok);
   if (ok) return value;
-  show_message(QStringLiteral("'%1' nie jest poprawną wartością liczbową").arg(text));
   return std::nullopt;
 }
 
@@ -23,8 +31,26 @@ std::optional<int> TextToInteger(const QString& text) {
   bool ok = false;
   const int value = text.trimmed().toInt(&ok);
   if (ok) return value;
-  show_message(QStringLiteral("'%1' nie jest poprawną liczbą całkowitą").arg(text));
   return std::nullopt;
+}
+
+bool CanBecomeReal(const QString& text) {
+  if (TextToReal(text)) return false;
+  const QLocale locale;
+  QDoubleValidator validator;
+  validator.setLocale(locale);
+  validator.setNotation(QDoubleValidator::ScientificNotation);
+  QString normalised = with_locale_separator(text, locale);
+  int position = 0;
+  return validator.validate(normalised, position) != QValidator::Invalid;
+}
+
+void ReportNotAReal(const QString& text) {
+  show_message(QStringLiteral("'%1' nie jest poprawną wartością liczbową").arg(text));
+}
+
+void ReportNotAnInteger(const QString& text) {
+  show_message(QStringLiteral("'%1' nie jest poprawną liczbą całkowitą").arg(text));
 }
 
 int TruncateToInt(double value) {

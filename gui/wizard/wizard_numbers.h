@@ -8,12 +8,23 @@
 #include <optional>
 
 // Replaces every "." and "," by the locale's decimal separator, then converts.
-// Text that is no number is reported in a message box and gives nothing.
+// Text that is no number gives nothing.
 std::optional<double> TextToReal(const QString& text);
 
 // Whole numbers of the boxes that take only integers; text that is no
-// integer is reported in a message box and gives nothing.
+// integer gives nothing.
 std::optional<int> TextToInteger(const QString& text);
+
+// Text that is no number yet but that typing can still turn into one, as
+// TextToReal reads it: "-", "1e", "1e-", ",", an empty text (Qt's validators
+// call it intermediate). False for a number and for "abc" or "1x".
+bool CanBecomeReal(const QString& text);
+
+// The conversion errors, in a message box:
+// "'<text>' nie jest poprawną wartością liczbową" and
+// "'<text>' nie jest poprawną liczbą całkowitą".
+void ReportNotAReal(const QString& text);
+void ReportNotAnInteger(const QString& text);
 
 // A real truncated toward zero, kept inside the int range (a not-a-number
 // gives 0), for counts typed as reals.

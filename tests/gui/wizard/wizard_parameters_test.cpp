@@ -261,6 +261,7 @@ TEST_F(WizardParametersTest, ConversionErrorStopsAtTheBadBox) {
 
   form.Edit4->setText(QStringLiteral("2.5"));
   leave(form.Edit4);
+  QCoreApplication::processEvents();  // the check of a left box
   ASSERT_EQ(boxes.messages.size(), 3);
   EXPECT_EQ(boxes.messages[2], "'2.5' nie jest poprawną liczbą całkowitą");
   EXPECT_EQ(p.co_ile_krokow_zapis_wykresu, 5);
