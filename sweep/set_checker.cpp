@@ -51,11 +51,13 @@ class quiet_standard_output {
   int saved_ = -1;
 };
 
-// Puts the core's streams, fatal ending, file names and current folder back.
+// Points the core at the scratch folder and captured streams for one check,
+// and afterwards puts the streams, file names and current folder back (the
+// fatal ending back to the core's default).
 class core_session {
  public:
   core_session(const fs::path& folder, std::ostream& messages, std::ostream& errors)
-      : previous_(fs::current_path()) {
+      : previous_(fs::current_path()), messages_(message_stream()), errors_(error_stream()) {
     fs::current_path(folder);
     set_message_streams(messages, errors);
     set_fatal_ending(&unwind_fatal_ending);
@@ -66,13 +68,15 @@ class core_session {
   ~core_session() {
     reset_file_names();
     set_fatal_ending(nullptr);
-    set_message_streams(std::cout, std::cerr);
+    set_message_streams(messages_, errors_);
     std::error_code ignored;
     fs::current_path(previous_, ignored);
   }
 
  private:
   fs::path previous_;
+  std::ostream& messages_;
+  std::ostream& errors_;
 };
 
 void replace_all(std::string& text, const std::string& from, const std::string& to) {

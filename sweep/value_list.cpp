@@ -38,8 +38,10 @@ void fill_range(value_list& list, double first, double last, long count) {
     } else if (i == count - 1) {
       list.values.push_back(last);
     } else if (list.logarithmic) {
-      const double step = (std::log(last) - std::log(first)) / static_cast<double>(count - 1);
-      list.values.push_back(std::exp(std::log(first) + step * static_cast<double>(i)));
+      // Decimal exponents, so that the decades inside the range come out
+      // as the round numbers the user would type (1, not 1.0000000000000004).
+      const double step = (std::log10(last) - std::log10(first)) / static_cast<double>(count - 1);
+      list.values.push_back(std::pow(10.0, std::log10(first) + step * static_cast<double>(i)));
     } else {
       const double step = (last - first) / static_cast<double>(count - 1);
       list.values.push_back(first + step * static_cast<double>(i));
