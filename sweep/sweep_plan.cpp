@@ -4,7 +4,8 @@
 
 namespace {
 
-constexpr std::size_t max_runs = 1000000;
+// Every run of a plan is held in memory with its three files (about 2 kB).
+constexpr std::size_t max_runs = 100000;
 
 // Checks that every value fits the key and makes the token texts once.
 bool value_tokens(const sweep_axis& axis, std::vector<std::string>& tokens, std::string& error) {

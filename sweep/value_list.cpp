@@ -21,8 +21,8 @@ bool parse_count(std::string_view text, long& count, std::string& error) {
     error = "liczba wartosci \"" + std::string(text) + "\" nie jest liczba calkowita";
     return false;
   }
-  if (value < 1 || value > 1e7) {
-    error = "liczba wartosci " + std::string(text) + " poza zakresem 1..10000000";
+  if (value < 1 || value > 1e5) {
+    error = "liczba wartosci " + std::string(text) + " poza zakresem 1..100000";
     return false;
   }
   count = static_cast<long>(value);
