@@ -12,7 +12,7 @@
 
 #include "file_names.h"
 #include "messages.h"
-#include "parameter_set_check.h"
+#include "run_sequence.h"
 
 namespace fs = std::filesystem;
 

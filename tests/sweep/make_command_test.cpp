@@ -55,8 +55,8 @@ TEST_F(MakeCommand, RejectedSetNamesFolderValuesAndCoreMessageAndWritesNothing) 
 // with each run.
 TEST_F(MakeCommand, InitialStateFilesAreCheckedAndCopied) {
   psi_file psi;
-  psi.kind = 0;
-  psi.initial_file = "start.dat";
+  psi.typ_funkcji_pocz = 0;
+  psi.nazwa_pliku = "start.dat";
   psi.write("base/1d-psi.par");
   EXPECT_EQ(make({"base", "out", "Eo=0.1"}), 1);
   EXPECT_NE(capture.errors().find("Brak pliku poczatkowej funkcji falowej!"), std::string::npos);

@@ -22,12 +22,12 @@ grid_file tiny_grid() { return {64, -20, 20, 40, 0, 0.05}; }
 
 equation_file driven_well(double Eo, double w) {
   equation_file equation;
-  equation.potential = 1;
+  equation.typ_potencjalu = 1;
   equation.Vo = -1;
   equation.a = 2;
   equation.Eo = Eo;
   equation.w = w;
-  equation.absorber = 1;
+  equation.typ_pot_absorb = 1;
   equation.Uo_abs = 1;
   equation.a_abs = 1;
   return equation;
