@@ -20,6 +20,10 @@ int read_names_file(const std::string& name, int message_level) {
     error_line_with_file("Brak pliku z nazwami plikow z parametrami!", name);
     return 1;
   }
+  if (!regular_file(name)) {
+    error_line_with_file("Plik z nazwami plikow z parametrami nie jest zwyklym plikiem!", name);
+    return 1;
+  }
   std::ifstream file(name);
   const file_name_index order[] = {grid_file_name, wavefunction_file_name, equation_file_name};
   for (file_name_index index : order) {

@@ -6,6 +6,7 @@
 
 #include "elapsed_time.h"
 #include "file_names.h"
+#include "interruption.h"
 #include "messages.h"
 #include "run_sequence.h"
 
@@ -31,7 +32,20 @@ int run_simulation(int message_level, int test_mode) {
   request.message_level = message_level;
   request.step_level = message_level;
   request.test_mode = test_mode != 0;
-  if (run_sequence(request) != run_end::completed) return 1;
+  // SIGINT and SIGTERM stop the run between steps: the files stay whole.
+  const interruption_watch watch;
+  int last_step = 0;
+  request.before_steps = [](wavefunction&) { return interruption_signal() == 0; };
+  request.after_step = [&last_step](int step, wavefunction&) {
+    last_step = step;
+    return interruption_signal() == 0;
+  };
+  const run_end outcome = run_sequence(request);
+  if (outcome == run_end::stopped) {
+    error_line("Blad: obliczenia przerwane sygnalem po kroku " + std::to_string(last_step) + "\n\n");
+    return 128 + interruption_signal();
+  }
+  if (outcome != run_end::completed) return 1;
 
   const std::time_t end = std::time(nullptr);
   if (shows_summary(message_level)) {

@@ -218,3 +218,22 @@ void equation_base::save_field(const std::string& file_name) const {
     out << t << "  " << static_cast<double>(field(0, t)) << "  " << static_cast<double>(envelope(t)) << "\n";
   }
 }
+
+bool equation_base::coefficients_finite() const {
+  auto finite = [](std::complex<double> z) { return std::isfinite(z.real()) && std::isfinite(z.imag()); };
+  auto finite_at = [&](double x, double t) {
+    return finite(drift_coefficient(x, t)) && finite(potential_coefficient(x, t)) && finite(gauge_phase(x, t));
+  };
+  // Every point at the start, then the ends and the middle of the interval at
+  // the middle and at the end of the run, where a field grows largest.
+  for (int i = 1; i <= grid.xdim(); ++i) {
+    if (!finite_at(static_cast<double>(grid.x(i)), grid.tmin)) return false;
+  }
+  const double middle_x = grid.xmin / 2 + grid.xmax / 2;
+  for (const double t : {grid.tmin / 2 + grid.tmax / 2, grid.tmax}) {
+    for (const double x : {grid.xmin, middle_x, grid.xmax}) {
+      if (!finite_at(x, t)) return false;
+    }
+  }
+  return std::isfinite(kinetic_coefficient.real()) && std::isfinite(kinetic_coefficient.imag());
+}

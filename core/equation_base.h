@@ -61,6 +61,11 @@ class equation_base {
   void save_potential(const std::string& file_name, double t) const;
   void save_field(const std::string& file_name) const;
 
+  // False when a coefficient of the equation is not a finite number on the
+  // grid (parameters whose products overflow); sampled at every point at the
+  // start and at the ends and middle later on.
+  bool coefficients_finite() const;
+
   // Shooting method (shooting.cpp). Fills psi[1..xdim] (psi has grid.x_count
   // elements) with bound state n of the potential at tmin, normalised to a
   // plain sum of squares of 1; sets matching_index. A flat potential, a

@@ -59,6 +59,14 @@ int grid_parameters::read_file() {
   }
   dx = std::fabs(xmax - xmin) / (x_count - 1);
   tmax = tdim * dt + tmin;
+  // Ends and step that are each finite can still overflow once combined:
+  // the span of the interval, the last time, or the Crank-Nicolson factor
+  // 2 dx / dt for a subnormal dt. Every number of such a run would be NaN.
+  if (!std::isfinite(dx) || dx == 0 || !std::isfinite(tmax) || !std::isfinite(2 * dx / dt)) {
+    error_line_with_file("Nieprawidlowe parametry sieci!", name);
+    x_count = -1;
+    return 1;
+  }
   x_count += 1;
   return 0;
 }

@@ -16,35 +16,78 @@ double leading_number(const std::string& text) {
   return value;
 }
 
+// Reads one line into text, without its line break. Returns false at the end
+// of the file or, with too_long set, when the line exceeds the limit.
+bool read_bounded_line(std::istream& in, std::string& text, bool& too_long) {
+  text.clear();
+  std::streambuf* buffer = in.rdbuf();
+  for (;;) {
+    const int c = buffer->sbumpc();
+    if (c == std::char_traits<char>::eof()) {
+      in.setstate(std::ios::eofbit);
+      return !text.empty();
+    }
+    if (c == '\n') return true;
+    if (text.size() >= max_line_length) {
+      too_long = true;
+      return false;
+    }
+    text.push_back(static_cast<char>(c));
+  }
+}
+
+// A value whose squared modulus is a finite number: norms and overlaps of
+// anything larger are infinite or NaN.
+bool square_in_range(std::complex<double> value) { return std::isfinite(std::norm(value)); }
+
 }  // namespace
 
-void read_wavefunction_values(std::istream& in, const grid_parameters& grid,
-                              std::complex<double>* psi, int level, std::string_view comment_label) {
+wave_values read_wavefunction_values(std::istream& in, const grid_parameters& grid, std::complex<double>* psi,
+                                     int level, std::string_view comment_label) {
   const int last = grid.xdim();
   for (int i = 1; i <= last; ++i) psi[i] = 0;
 
   std::string line;
-  while (std::getline(in, line) && !line.empty() && line[0] == '#') {
+  bool too_long = false;
+  while (read_bounded_line(in, line, too_long) && !line.empty() && line[0] == '#') {
     if (shows_dump(level)) message_stream() << comment_label << line << "\n";
   }
-  if (last < 1) return;
+  if (too_long) return wave_values::long_line;
+  if (last < 1) return wave_values::good;
   const std::size_t space = line.find(' ');
   const double imaginary = space == std::string::npos ? 0 : leading_number(line.substr(space + 1));
   psi[1] = {leading_number(line), imaginary};
+  if (!square_in_range(psi[1])) return wave_values::out_of_range;
 
   for (int i = 2; i <= last; ++i) {
     double re = 0, im = 0;
     if (!(in >> re >> im)) break;
     psi[i] = {re, im};
+    if (!square_in_range(psi[i])) return wave_values::out_of_range;
   }
+  return wave_values::good;
 }
 
-void read_initial_file(const grid_parameters& grid, std::complex<double>* psi,
+void report_wave_values(wave_values found, const std::string& name) {
+  if (found == wave_values::long_line) error_line_with_file("Blad: za dluga linia w pliku funkcji falowej", name);
+  if (found == wave_values::out_of_range)
+    error_line_with_file("Blad: wartosci funkcji falowej w pliku przekraczaja zakres liczb", name);
+}
+
+bool read_initial_file(const grid_parameters& grid, std::complex<double>* psi,
                        const std::string& name, int level) {
   if (name.empty()) fatal_line("Brak nazwy pliku poczatkowej funkcji falowej!\n\n");
   std::ifstream in(name);
   if (!in.is_open()) fatal_line("Brak pliku poczatkowej funkcji falowej! (" + name + ")\n\n");
-  read_wavefunction_values(in, grid, psi, level, "Naglowek pliku: ");
+  if (!regular_file(name)) {
+    error_line_with_file("Blad: plik poczatkowej funkcji falowej nie jest zwyklym plikiem", name);
+    return false;
+  }
+  const wave_values found = read_wavefunction_values(in, grid, psi, level, "Naglowek pliku: ");
+  if (found != wave_values::good) {
+    report_wave_values(found, name);
+    return false;
+  }
 
   long double norm = 0, position = 0;
   for (int i = 1; i <= grid.xdim(); ++i) {
@@ -57,6 +100,7 @@ void read_initial_file(const grid_parameters& grid, std::complex<double>* psi,
     message_stream() << "Funkcja czytana z pliku (" << name << "): norma=" << static_cast<double>(norm)
                      << ", <x>=" << static_cast<double>(position) << "\n";
   }
+  return true;
 }
 
 void gaussian_state(const grid_parameters& grid, double x0, double a, double k,

@@ -3,8 +3,10 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <system_error>
 
 namespace {
 
@@ -64,6 +66,11 @@ void fatal_error(std::string_view message) {
 bool file_exists(const std::string& name) {
   std::ifstream file(name);
   return file.is_open();
+}
+
+bool regular_file(const std::string& name) {
+  std::error_code error;
+  return std::filesystem::is_regular_file(name, error);
 }
 
 int int_power(int base, int exponent) {

@@ -40,6 +40,9 @@ void error_line_with_file(std::string_view text, std::string_view name);
 
 // True when the file can be opened for reading as text.
 bool file_exists(const std::string& name);
+// True when name is a regular file (or a link to one). Devices and pipes are
+// not read: one that never ends would hold the run for ever.
+bool regular_file(const std::string& name);
 
 // base^exponent as a real power truncated toward zero.
 int int_power(int base, int exponent);

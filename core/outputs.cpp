@@ -16,6 +16,7 @@
 #include "initial_states.h"
 #include "messages.h"
 #include "number_text.h"
+#include "text_file.h"
 #include "wavefunction.h"
 
 namespace {
@@ -32,44 +33,6 @@ std::string snapshot_header(const grid_parameters& grid, const char* title, int 
   header << columns;
   return header.str();
 }
-
-// A result file written through a bounded buffer: numbers are formatted into
-// the buffer and handed to the file in blocks, so that a large grid needs
-// neither a stream call per number nor the whole file in memory.
-class text_file {
- public:
-  explicit text_file(const std::string& name, std::ios::openmode mode = std::ios::out) : file_(name, mode) {}
-  ~text_file() { file_ << buffer_; }
-
-  text_file& operator<<(std::string_view text) {
-    buffer_ += text;
-    return spill();
-  }
-  text_file& number(double value, int digits = 6) {
-    append_number(buffer_, value, digits);
-    return spill();
-  }
-  // Two numbers separated by two blanks, then the line break.
-  void row(double first, double second, int digits = 6) {
-    append_number(buffer_, first, digits);
-    buffer_ += "  ";
-    append_number(buffer_, second, digits);
-    buffer_ += '\n';
-    spill();
-  }
-
- private:
-  static constexpr std::size_t block_size = 1 << 16;
-  text_file& spill() {
-    if (buffer_.size() >= block_size) {
-      file_ << buffer_;
-      buffer_.clear();
-    }
-    return *this;
-  }
-  std::ofstream file_;
-  std::string buffer_;
-};
 
 }  // namespace
 
@@ -120,7 +83,20 @@ double wavefunction::compute_projection(const std::string& name) {
     error_line_with_file("Ostrzezenie: Brak pliku poczatkowej funkcji falowej!", name);
     return projection;
   }
-  read_wavefunction_values(file, grid, projection_state_.get(), message_level, "Linie komentarza (#): ");
+  // Values that cannot be used end the run through input_refused: a column
+  // of NaN or infinity would pass for a result.
+  if (!regular_file(name)) {
+    if (!input_refused) error_line_with_file("Blad: plik do rzutowania nie jest zwyklym plikiem", name);
+    input_refused = true;
+    return projection;
+  }
+  const wave_values found =
+      read_wavefunction_values(file, grid, projection_state_.get(), message_level, "Linie komentarza (#): ");
+  if (found != wave_values::good) {
+    if (!input_refused) report_wave_values(found, name);
+    input_refused = true;
+    return projection;
+  }
   const std::complex<double> S = gauge_product(projection_state_.get());
   projection = std::norm(S);
   if (shows_summary(message_level)) {
@@ -153,6 +129,7 @@ void wavefunction::write_plot_file(const std::string& name) {
   file << snapshot_header(grid, "#Funkcja falowa w t=", step, "#Kwadrat modulu |Psi(x)|^2\n",
                           "#\n#x norm(Psi(x))\n");
   for (int i = 1; i < N; ++i) file.row(sampler_->x(i), std::norm(psi[i]) * grid.dx);
+  if (!finish(file, name)) return;
   last_plot_file = name;
 }
 
@@ -163,6 +140,7 @@ void wavefunction::write_wavefunction_file(const std::string& name) const {
   for (int i = 1; i < N; ++i) file.row(psi[i].real(), psi[i].imag(), full_digits);
   file.number(grid.xmin, full_digits) << "\n";
   file.number(grid.xmax, full_digits) << "\n";
+  finish(file, name);
 }
 
 void wavefunction::save_wavefunction(const std::string& name) const { write_wavefunction_file(name); }
@@ -195,11 +173,12 @@ bool wavefunction::write_fft_file(const std::string& name) const {
   for (int i = 0; i < N - 1; ++i) file.row(re[i], im[i], full_digits);
   file.number(-atomic_units::pi / grid.dx) << "\n";
   file.number(atomic_units::pi / grid.dx) << "\n";
-  return true;
+  return finish(file, name);
 }
 
 void wavefunction::write_timed_line() const {
-  text_file file(file_name(timed_file_name), step == 0 ? std::ios::out : std::ios::app);
+  const std::string& name = file_name(timed_file_name);
+  text_file file(name, step == 0 ? text_file::mode::create : text_file::mode::append);
   if (step == 0) {
     file << "#Wielkosci zalezne od czasu\n#\n#t  norma  ";
     if (rzutuj_na_plik != 0) file << "|<plik|t>|^2  ";
@@ -210,4 +189,12 @@ void wavefunction::write_timed_line() const {
   if (rzutuj_na_plik != 0) file.number(projection) << "  ";
   file.number(overlap) << "  ";
   file.number(mean_position) << "\n";
+  finish(file, name);
+}
+
+bool wavefunction::finish(text_file& file, const std::string& name) const {
+  if (file.close()) return true;
+  if (!write_failed) error_line_with_file("Blad zapisu pliku", name);
+  write_failed = true;
+  return false;
 }

@@ -11,6 +11,10 @@ int parameter_file::open(const std::string& name, const std::string& what, doubl
     error_line_with_file("Brak pliku parametrow " + what + "!", name);
     return 1;
   }
+  if (!regular_file(name)) {
+    error_line_with_file("Plik parametrow " + what + " nie jest zwyklym plikiem!", name);
+    return 1;
+  }
   stream_.open(name);
   *this >> version;
   if (version != required_version) {

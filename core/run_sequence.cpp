@@ -1,6 +1,8 @@
 #include "run_sequence.h"
 
+#include <cmath>
 #include <memory>
+#include <string>
 #include <ostream>
 
 #include "file_names.h"
@@ -24,6 +26,24 @@ run_end stop(wavefunction& wave) {
   return run_end::stopped;
 }
 
+// What makes a state that the step (or the construction) produced worthless,
+// with the line that says so; the writers and the projection have printed
+// theirs already.
+run_end check_state(wavefunction& wave) {
+  run_end end = run_end::completed;
+  if (wave.write_failed) {
+    end = run_end::write_failed;
+  } else if (wave.input_refused) {
+    end = run_end::failed;
+  } else if (!std::isfinite(wave.norm)) {
+    error_line("Blad: norma funkcji falowej nie jest liczba skonczona (krok " + std::to_string(wave.step - 1) +
+               ")\n\n");
+    end = run_end::failed;
+  }
+  if (end != run_end::completed) wave.set_message_level(silent_level);
+  return end;
+}
+
 }  // namespace
 
 run_end run_sequence(const run_request& request) {
@@ -33,6 +53,7 @@ run_end run_sequence(const run_request& request) {
   auto wave = std::make_unique<wavefunction>(*grid, request.wavefunction_file, request.message_level);
   if (wave->status != 0) return end_early("Blad: Funkcja falowa nie mogla byc prawidlowo zainicjowana\n\n", wave.get());
   wave->set_message_level(request.step_level);
+  if (const run_end end = check_state(*wave); end != run_end::completed) return end;
 
   if (request.test_mode) {
     grid->tdim = 0;
@@ -44,10 +65,12 @@ run_end run_sequence(const run_request& request) {
     wave->step_forward();
     if (wave->status != 0)
       return end_early("Blad: obliczenia propagacji funkcji falowej spowodowaly blad\n\n", wave.get());
+    if (const run_end end = check_state(*wave); end != run_end::completed) return end;
     if (request.after_step && !request.after_step(step, *wave)) return stop(*wave);
   }
 
   if (!request.test_mode) wave->save_wavefunction(file_name(final_file_name));
+  if (const run_end end = check_state(*wave); end != run_end::completed) return end;
   wave->set_message_level(request.message_level);
   wave.reset();
   grid.reset();

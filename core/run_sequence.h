@@ -14,6 +14,7 @@ enum class run_end {
   completed,  // every step done and the final file written (test mode: the set was accepted)
   failed,     // the grid, the wavefunction or a step failed; the error line has been printed
   stopped,    // the host asked to stop; no final file
+  write_failed,  // a result file could not be written; its error line has been printed
 };
 
 // What a host asks of one run.
@@ -36,7 +37,10 @@ struct run_request {
 };
 
 // Carries out the run. A run that ends early destroys its objects without
-// their farewell lines.
+// their farewell lines. Besides a failing step, the run fails on a result
+// file that could not be written, on a projection file that was refused and
+// on a norm that is not a finite number, at construction or after any step:
+// such a run has no results worth keeping.
 run_end run_sequence(const run_request& request);
 
 // Reads the three parameter files named in the file-name table and builds the

@@ -191,6 +191,12 @@ int wavefunction::create_equation() {
     error_line("Blad: parametry rownania nie zostaly prawidlowo pobrane\n\n");
     return 1;
   }
+  // Parameters each within range can still overflow once multiplied on this
+  // grid; every number of the run would then be NaN.
+  if (!equation->coefficients_finite()) {
+    error_line_with_file("Blad: wspolczynniki rownania przekraczaja zakres liczb na tej siatce", name);
+    return 1;
+  }
   try {
     sampler_ = std::make_unique<equation_sampler>(grid, *equation);
     if (rzutuj_na_plik != 0) projection_state_ = std::make_unique<std::complex<double>[]>(static_cast<std::size_t>(N) + 1);
@@ -202,13 +208,20 @@ int wavefunction::create_equation() {
 }
 
 bool wavefunction::fill_initial_state() {
-  switch (typ_funkcji_pocz) {
-    case 0: read_initial_file(grid, initial.get(), nazwa_pliku, message_level); return true;
-    case 1: gaussian_state(grid, x0, a, k, initial.get(), message_level); return true;
-    case 2: well_state_on_grid(grid, x0, n, a, k, initial.get(), message_level); return true;
-    case 3: shooting_state_on_grid(grid, *equation, n, initial.get(), message_level); return true;
-    default:
-      error_line("Blad: typ funkcji zle okreslony\n");
-      return false;
+  // The shooting method's work arrays come from the free store: a grid too
+  // large for them fails like one too large for the wavefunction's own.
+  try {
+    switch (typ_funkcji_pocz) {
+      case 0: return read_initial_file(grid, initial.get(), nazwa_pliku, message_level);
+      case 1: gaussian_state(grid, x0, a, k, initial.get(), message_level); return true;
+      case 2: well_state_on_grid(grid, x0, n, a, k, initial.get(), message_level); return true;
+      case 3: shooting_state_on_grid(grid, *equation, n, initial.get(), message_level); return true;
+      default:
+        error_line("Blad: typ funkcji zle okreslony\n");
+        return false;
+    }
+  } catch (const std::bad_alloc&) {
+    error_line("Blad: nieudana rezerwacja blokow pamieci dla funkcji falowej\n\n");
+    return false;
   }
 }

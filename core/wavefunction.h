@@ -13,6 +13,7 @@
 class grid_parameters;
 class equation_base;
 class equation_sampler;
+class text_file;
 
 // A block of complex values from malloc: nothing touches its memory until
 // the grid size has been checked.
@@ -94,7 +95,18 @@ class wavefunction {
   double projection = 0;
   double mean_position = 0;
 
+  // Failures that leave the object usable but the run worthless; the run
+  // sequence checks them after construction and after every step.
+  // Set by the first result file that could not be written, after its error
+  // line (later failures add no line).
+  mutable bool write_failed = false;
+  // Set when the projection file was refused, after its error line.
+  bool input_refused = false;
+
  private:
+  // Closes a result file; on failure reports it (the first time) and sets
+  // write_failed. Returns true when the file is complete under its name.
+  bool finish(text_file& file, const std::string& name) const;
   int read_parameter_file();
   void print_parameter_summary() const;
   bool allocate_arrays();

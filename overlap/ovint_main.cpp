@@ -1,7 +1,10 @@
 #include "ovint_main.h"
 
+#include <filesystem>
 #include <fstream>
 #include <string>
+#include <string_view>
+#include <system_error>
 
 #include "command_line.h"
 #include "help_texts.h"
@@ -34,12 +37,13 @@ class overlap_run {
   bool check_second(const std::string& name, bool printed, int& second_comments);
   bool compare(int index, const std::string& second_name, int second_comments);
   void print_report(const OverlapSums& sums);
+  bool write_results(std::string_view text);
 
   std::ostream& out_;
   std::ostream& err_;
   OptionState options_;
   ComparisonFiles files_;
-  std::ofstream results_;  // silently unusable when it cannot be opened
+  result_file results_;
   WaveFileInfo first_;
 };
 
@@ -47,8 +51,10 @@ int overlap_run::execute() {
   print_file_names();
   // The header goes out before any input is examined, so even a run that
   // fails on its first file leaves it; earlier results are never truncated.
-  results_.open(files_.result, std::ios::app);
-  write_result_header(results_, files_.first);
+  // A result file that cannot take the header would lose every row: the run
+  // ends here rather than report results that are not kept.
+  results_.open(files_.result);
+  if (!write_results(result_header(files_.first))) return 1;
   if (!describe(files_.first, true, first_)) return 1;
 
   if (options_.loop_count == 0) {
@@ -82,8 +88,23 @@ void overlap_run::print_file_names() {
 }
 
 bool overlap_run::opened(const std::ifstream& file, const std::string& name) {
-  if (!file.is_open()) report_file_error(err_, "Brak pliku", name);
-  return file.is_open();
+  if (!file.is_open()) {
+    report_file_error(err_, "Brak pliku", name);
+    return false;
+  }
+  // A device or a pipe never ends (or ends nowhere useful): only files are read.
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(name, error)) {
+    report_file_error(err_, "To nie jest zwykly plik", name);
+    return false;
+  }
+  return true;
+}
+
+bool overlap_run::write_results(std::string_view text) {
+  if (results_.append(text)) return true;
+  report_file_error(err_, "Blad zapisu pliku", files_.result);
+  return false;
 }
 
 bool overlap_run::describe(const std::string& name, bool printed, WaveFileInfo& info) {
@@ -91,10 +112,13 @@ bool overlap_run::describe(const std::string& name, bool printed, WaveFileInfo& 
   std::ifstream file(name);
   if (!opened(file, name)) return false;
   info = describe_wave_file(file);
-  // Without a single pair of numbers there is no grid to report or compare.
-  if (info.point_count < 0) {
-    report_file_error(err_, "Brak danych w pliku", name);
-    return false;
+  // Without a single pair of numbers there is no grid to report or compare;
+  // a cut file would give a grid of nonsense.
+  switch (info.fault) {
+    case wave_file_fault::none: break;
+    case wave_file_fault::no_data: report_file_error(err_, "Brak danych w pliku", name); return false;
+    case wave_file_fault::cut: report_file_error(err_, "Niepelne dane w pliku", name); return false;
+    case wave_file_fault::long_line: report_file_error(err_, "Za dluga linia w pliku", name); return false;
   }
   if (printed) {
     out_ << "Siec x: " << info.point_count << " (" << info.first_x << "," << info.last_x << "), dx=" << info.dx
@@ -128,8 +152,7 @@ bool overlap_run::compare(int index, const std::string& second_name, int second_
     out_ << "Norma: " << sums.n2 << "\t   Obsadzenie: " << sums.occupation() << "\n";
   else
     print_report(sums);
-  write_result_row(results_, index, sums);
-  return true;
+  return write_results(result_row(index, sums));
 }
 
 void overlap_run::print_report(const OverlapSums& sums) {

@@ -67,7 +67,10 @@ void TWavefunctionThread::simulate() {
     }
     return !TerminationRequested();  // a stopped run has no final file, no duration, no "OK"
   };
-  if (run_sequence(request) != run_end::completed) return;
+  const run_end outcome = run_sequence(request);
+  // Results that could not be written leave nothing to show: the fatal ending.
+  if (outcome == run_end::write_failed) end_after_fatal_error();
+  if (outcome != run_end::completed) return;
 
   const std::time_t end = std::time(nullptr);
   report_elapsed_time(static_cast<int>(end - start));

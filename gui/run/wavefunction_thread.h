@@ -27,7 +27,8 @@ class TWavefunctionThread : public QThread {
   // One simulation. Writes its messages to the core's message stream; ends
   // early, without the final file, the duration and "OK", when the grid or
   // the wavefunction cannot be built, a step fails, termination has been
-  // requested after a step's event, or the program's fatal ending ran.
+  // requested after a step's event, or the program's fatal ending ran. A
+  // result file that cannot be written takes the fatal ending.
   void run() override;
 
   // Asks the run to end after the current step's event; safe from any

@@ -76,6 +76,10 @@ TEST_F(GridFile, InvalidGridsAreRefused) {
       "1 101 -10 ten 1000 0 0.05",   // unreadable token stops the reading
       "1 1 -10 10 1000 0 0.05",      // one point: no step between points
       "1 -5e12 -10 10 1000 0 0.05",  // far below the integer range
+      "1 64 -10 10 3 0 1e-320",      // subnormal dt: 2 dx / dt is infinite
+      "1 64 -1e308 1e308 3 0 0.05",  // xmax - xmin overflows
+      "1 64 -10 10 3 0 1e308",       // tmax overflows
+      "1 2e9 0 1e-315 3 0 0.05",     // dx underflows to 0
       "",                            // empty file: no version either
   };
   for (const char* text : invalid) {

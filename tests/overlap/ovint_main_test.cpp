@@ -117,10 +117,22 @@ TEST_F(OvintRun, InputErrorsKeepTheHeader) {
   EXPECT_EQ(read_file("ovint.dat"), headers);
 }
 
-TEST_F(OvintRun, UnwritableResultFileIsNotAnError) {
+// A result file that cannot keep the rows fails the run: results that are
+// only on the console would be taken for kept ones.
+TEST_F(OvintRun, UnwritableResultFileFailsTheRun) {
   std::filesystem::create_directory("katalog");
-  const ovint_outcome run = run_ovint({"ovint", "a.dat", "b.dat", "katalog"});
-  EXPECT_EQ(run.code, 0);
-  EXPECT_EQ(run.err + run.bell, "");
-  EXPECT_TRUE(run.out.ends_with("Srednie polozenie <2|x|2>: -0.5\n\nOK.\n\n"));
+  expect_failure(run_ovint({"ovint", "a.dat", "b.dat", "katalog"}), "Blad zapisu pliku (katalog)");
+  // A full disk: the write itself fails.
+  std::filesystem::create_symlink("/dev/full", "pelny.dat");
+  expect_failure(run_ovint({"ovint", "a.dat", "b.dat", "pelny.dat"}), "Blad zapisu pliku (pelny.dat)");
+}
+
+TEST_F(OvintRun, CutAndEndlessInputsAreRefused) {
+  write_file("cut.dat", first.substr(0, first.size() - 12));
+  expect_failure(run_ovint({"ovint", "cut.dat", "b.dat"}), "Niepelne dane w pliku (cut.dat)");
+  expect_failure(run_ovint({"ovint", "a.dat", "cut.dat"}), "Niepelne dane w pliku (cut.dat)");
+  // Devices are not files: the structure-only run would otherwise read
+  // /dev/full for ever.
+  expect_failure(run_ovint({"ovint", "-f", "a.dat", "/dev/full"}), "To nie jest zwykly plik (/dev/full)");
+  expect_failure(run_ovint({"ovint", "/dev/zero"}), "To nie jest zwykly plik (/dev/zero)");
 }

@@ -34,13 +34,14 @@ TEST(OvintReader, SnapshotAndFinalFilesInTheSimulatorsFormat) {
 }
 
 TEST(OvintReader, LayoutVariantsGiveTheSameGrid) {
-  // No comments; no final line break; a tab in the first data line; a blank
-  // line before the data; a comment line far longer than any fixed buffer.
+  // No comments; a tab in the first data line; a blank line before the data;
+  // a comment line far longer than any fixed buffer; Windows line ends.
   const std::string body = "0.5 0.5\n1 0\n0 1\n-1\n3\n";
   const std::string long_comment = "#" + std::string(1000, 'x') + " 1 2\n";
-  for (const std::string& text : {body, body.substr(0, body.size() - 1), "0.5\t0.5\n" + body.substr(8),
-                                   "#a\n\n" + body, long_comment + "#b\n" + body}) {
+  for (const std::string& text : {body, "0.5\t0.5\n" + body.substr(8), "#a\n\n" + body,
+                                   long_comment + "#b\n" + body, std::string("0.5 0.5\r\n1 0\r\n0 1\r\n-1\r\n3\r\n")}) {
     const WaveFileInfo info = describe(text);
+    EXPECT_EQ(info.fault, wave_file_fault::none) << text;
     EXPECT_EQ(info.point_count, 3) << text;
     EXPECT_EQ(info.first_x, -1);
     EXPECT_EQ(info.last_x, 3);
@@ -59,11 +60,27 @@ TEST(OvintReader, FilesWithoutPointsNeverDivideByZero) {
   const WaveFileInfo none = describe("-10\n10\n");
   EXPECT_EQ(none.point_count, 0);
   EXPECT_EQ(none.dx, -20);
-  // Reading stops at a comment line inside the data: the last pair before it
-  // is taken for the closing pair.
-  const WaveFileInfo cut = describe("1 0\n0 1\n#x\n0 0\n-1\n1\n");
-  EXPECT_EQ(cut.point_count, 1);
-  EXPECT_EQ(cut.last_x, 1);
+}
+
+// What an interrupted or failing writer leaves must never pass for a grid.
+TEST(OvintReader, CutFilesAreFaults) {
+  const std::string whole = psi_file_text(psi1, -10, 10);
+  ASSERT_EQ(describe(whole).fault, wave_file_fault::none);
+  const std::size_t data = whole.find("\n", whole.find("#Re")) + 1;
+  const std::size_t third_row = whole.find("\n", whole.find("\n", data) + 1) + 1;
+  for (const std::string& text : {
+           whole.substr(0, whole.size() - 1),  // no line break after the closing pair
+           whole.substr(0, third_row + 7),     // cut inside a row
+           whole.substr(0, third_row),         // cut between rows: the last "pair" is a row
+           whole.substr(0, whole.size() - 3),  // cut inside the last x
+           std::string("1 0\n0 1\n#x\n0 0\n-1\n1\n"),  // a comment inside the data
+           std::string("1 0\n0 1\n-1\n1\nkoniec\n"),    // words after the closing pair
+           std::string("1 0\n0\n-1\n1\n"),               // an odd count of numbers
+       }) {
+    EXPECT_EQ(describe(text).fault, wave_file_fault::cut) << text;
+  }
+  EXPECT_EQ(describe("#" + std::string(max_line_length + 1, 'x') + "\n").fault, wave_file_fault::long_line);
+  EXPECT_EQ(describe(whole + std::string(max_line_length + 1, ' ')).fault, wave_file_fault::long_line);
 }
 
 TEST(OvintSums, PlainSumsOverTheFirstFilesGrid) {

@@ -225,4 +225,15 @@ TEST_F(ThreadRun, FatalCoreErrorDuringConstructionStopsTheRun) {
   EXPECT_FALSE(std::filesystem::exists("psi_stop.dat"));
 }
 
+// A result that cannot be written takes the fatal ending: box, log, no "OK".
+TEST_F(ThreadRun, UnwritableResultTakesTheFatalEnding) {
+  write_files(small_run_parameters(10));
+  std::filesystem::create_symlink("/dev/full", "psi_stop.dat");
+  run(true);
+  EXPECT_EQ(end_senders.size(), 1u);
+  EXPECT_EQ(boxes_.messages.size(), 1);
+  EXPECT_NE(raw_text().find("Blad zapisu pliku (psi_stop.dat)"), std::string::npos);
+  EXPECT_EQ(raw_text().find("OK"), std::string::npos);
+}
+
 }  // namespace

@@ -19,6 +19,8 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "core_capture.h"
 #include "dialog_recorder.h"
 #include "func_graph.h"
@@ -263,16 +265,20 @@ struct file_dialog_answer {
   QStringList filters;
   bool existing_only = false;
 
-  // The timer keeps its own state: it may tick once more after the test.
+  // The answer owns its timer, so that no tick can reach the answer once it
+  // is gone, and nothing is left behind when no dialog came.
+  std::unique_ptr<QTimer> timer_;
+
   void arm() {
     QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
-    auto* timer = new QTimer;
+    timer_ = std::make_unique<QTimer>();
+    QTimer* timer = timer_.get();
     QObject::connect(timer, &QTimer::timeout, timer,
                      [this, timer, handled = QPointer<QFileDialog>(), answered = false]() mutable {
                        QWidget* modal = QApplication::activeModalWidget();
                        if (answered) {
                          if (!handled || !handled->isVisible()) {
-                           timer->deleteLater();
+                           timer->stop();
                          } else if (modal && modal != handled) {
                            modal->close();  // something refused the answer
                          } else {
