@@ -3,7 +3,10 @@
 // runs the very same files. Prints the ratio of the two times for a fine grid
 // with few plots and a coarse grid with many, in both thread modes, and what
 // the handshake between the simulation thread and the window thread costs
-// per step. Each time is the best of a few runs, the machine being shared.
+// per step. The machine is shared and its load swings from minute to
+// minute, so the two programs run in turns, the ratio is the median of the
+// ratios of each turn, and the processor times (which the load hardly
+// changes) are compared too.
 //
 // Not a Google Benchmark program: the whole run is the unit. Arguments are
 // ignored; TARN_BENCH_REPEAT sets the number of runs per time (3).
@@ -23,6 +26,9 @@
 #include <cstdlib>
 #include <fstream>
 #include <string>
+#include <vector>
+
+#include <sys/resource.h>
 
 #include "dialogs.h"
 #include "fatal_ending.h"
@@ -31,6 +37,19 @@
 #include "wavefunction_thread.h"
 
 namespace {
+
+// Wall-clock and processor seconds of one run.
+struct timing {
+  double wall = 0;
+  double cpu = 0;
+};
+
+double cpu_seconds(int who) {
+  rusage usage{};
+  getrusage(who, &usage);
+  const auto seconds = [](const timeval& t) { return t.tv_sec + t.tv_usec * 1e-6; };
+  return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
 
 struct run_case {
   const char* name;
@@ -66,7 +85,7 @@ void leave(QLineEdit* box) {
 }
 
 // One run from the wizard; the wizard's defaults but for the grid page.
-double tarn_seconds(const run_case& c, bool multi_thread) {
+timing tarn_run(const run_case& c, bool multi_thread) {
   TMainForm form;
   create_plot_windows(form, form.VersionText());
   form.AttachPlotWindows();
@@ -81,17 +100,19 @@ double tarn_seconds(const run_case& c, bool multi_thread) {
   turn_events_until([] { return true; });
 
   QElapsedTimer clock;
+  const double cpu_before = cpu_seconds(RUSAGE_SELF);
   clock.start();
   form.Button2->click();  // the run
   turn_events_until([&] { return form.RunThread == nullptr; });
   QCoreApplication::processEvents();  // the last paints
-  const double seconds = clock.nsecsElapsed() * 1e-9;
+  const timing result{clock.nsecsElapsed() * 1e-9, cpu_seconds(RUSAGE_SELF) - cpu_before};
   destroy_plot_windows();
-  return seconds;
+  return result;
 }
 
-double mirelo_seconds() {
+timing mirelo_run() {
   QElapsedTimer clock;
+  const double cpu_before = cpu_seconds(RUSAGE_CHILDREN);
   clock.start();
   QProcess mirelo;
   mirelo.setStandardOutputFile(QProcess::nullDevice());
@@ -100,12 +121,12 @@ double mirelo_seconds() {
     std::fprintf(stderr, "mirelo -s2 failed\n");
     std::exit(1);
   }
-  return clock.nsecsElapsed() * 1e-9;
+  return {clock.nsecsElapsed() * 1e-9, cpu_seconds(RUSAGE_CHILDREN) - cpu_before};
 }
 
 // The simulation thread alone on the files in place, its step event either
 // unconnected or handed to a handler that does nothing.
-double thread_seconds(bool with_handshake) {
+timing thread_run(bool with_handshake) {
   auto* thread = new TWavefunctionThread;
   QObject window_side;
   if (with_handshake)
@@ -113,17 +134,46 @@ double thread_seconds(bool with_handshake) {
                      [](QObject*, int, const QString&) {}, run_event_connection(true));
   bool ended = false;
   QElapsedTimer clock;
+  const double cpu_before = cpu_seconds(RUSAGE_SELF);
   clock.start();
   launch_run(thread, true, &window_side, [&](QObject*) { ended = true; });
   turn_events_until([&] { return ended; });
-  return clock.nsecsElapsed() * 1e-9;
+  return {clock.nsecsElapsed() * 1e-9, cpu_seconds(RUSAGE_SELF) - cpu_before};
 }
 
-template <typename Timed>
-double best_of(int repeat, Timed timed) {
-  double best = timed();
-  for (int i = 1; i < repeat; ++i) best = std::min(best, timed());
-  return best;
+double median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  const std::size_t n = values.size();
+  return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+// Runs first and second in turns; the medians of their wall and processor
+// times and of the ratios first / second of each turn.
+struct comparison {
+  timing first, second;
+  double wall_ratio = 0;
+};
+
+template <typename First, typename Second>
+comparison in_turns(int repeat, First first, Second second) {
+  std::vector<double> first_wall, first_cpu, second_wall, second_cpu, ratios;
+  for (int i = 0; i < repeat; ++i) {
+    const timing a = first();
+    const timing b = second();
+    first_wall.push_back(a.wall);
+    first_cpu.push_back(a.cpu);
+    second_wall.push_back(b.wall);
+    second_cpu.push_back(b.cpu);
+    ratios.push_back(a.wall / b.wall);
+  }
+  return {{median(first_wall), median(first_cpu)}, {median(second_wall), median(second_cpu)}, median(ratios)};
+}
+
+std::string load_average() {
+  std::ifstream load("/proc/loadavg");
+  std::string line;
+  std::getline(load, line);
+  return line + "\n";
 }
 
 }  // namespace
@@ -141,27 +191,27 @@ int main(int argc, char** argv) {
   QDir::setCurrent(scratch.path());
   const run_case cases[] = {{"4096 points, 20000 steps, a plot every 1000", 4096, 20000, 1000, 1.5},
                             {"1024 points, 20000 steps, a plot every 100", 1024, 20000, 100, 3.0}};
-  std::printf("Machine load: %s", [] {
-    std::ifstream load("/proc/loadavg");
-    std::string line;
-    std::getline(load, line);
-    return line + "\n";
-  }().c_str());
+  std::printf("Machine load before: %s", load_average().c_str());
   for (const run_case& c : cases) {
     std::printf("%s\n", c.name);
     for (const bool multi_thread : {true, false}) {
-      const double tarn = best_of(repeat, [&] { return tarn_seconds(c, multi_thread); });
-      const double mirelo = best_of(repeat, mirelo_seconds);
-      std::printf("  %-13s tarn %6.3f s, mirelo -s2 %6.3f s, ratio %5.2f (at most %.1f)\n",
-                  multi_thread ? "multi-thread" : "single-thread", tarn, mirelo, tarn / mirelo, c.target);
+      const comparison turns = in_turns(repeat, [&] { return tarn_run(c, multi_thread); }, mirelo_run);
+      std::printf("  %-13s tarn %6.3f s (cpu %6.3f s), mirelo -s2 %6.3f s (cpu %6.3f s): ratio %5.2f, "
+                  "cpu ratio %5.2f (at most %.1f)\n",
+                  multi_thread ? "multi-thread" : "single-thread", turns.first.wall, turns.first.cpu,
+                  turns.second.wall, turns.second.cpu, turns.wall_ratio, turns.first.cpu / turns.second.cpu,
+                  c.target);
+      std::fflush(stdout);
     }
-    std::fflush(stdout);
   }
   // The files of the last case are in place.
-  const double alone = best_of(repeat, [] { return thread_seconds(false); });
-  const double waited = best_of(repeat, [] { return thread_seconds(true); });
-  std::printf("Handshake per step (1024 points): %.1f us (run alone %.3f s, with an empty handler %.3f s)\n",
-              (waited - alone) / 20000 * 1e6, alone, waited);
+  const comparison handshake = in_turns(repeat, [] { return thread_run(true); }, [] { return thread_run(false); });
+  std::printf("Handshake per step (1024 points): %.1f us wall, %.1f us cpu (run with an empty handler %.3f s, "
+              "alone %.3f s)\n",
+              (handshake.first.wall - handshake.second.wall) / 20000 * 1e6,
+              (handshake.first.cpu - handshake.second.cpu) / 20000 * 1e6, handshake.first.wall,
+              handshake.second.wall);
+  std::printf("Machine load after: %s", load_average().c_str());
   set_dialog_handler(nullptr);
   return 0;
 }
