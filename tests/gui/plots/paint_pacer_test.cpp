@@ -119,8 +119,8 @@ TEST(paced_progress_bar, ValueIsThereAtOnceAndPaintedLater) {
   EXPECT_EQ(bar.value(), 50);
   EXPECT_EQ(told, 50);
   EXPECT_EQ(counter.paints, 0);  // a plain setValue paints on the spot
-  keep_turning(3 * paint_interval_ms);
-  EXPECT_GE(counter.paints, 1);
+  // Within a few intervals, or later on a machine too busy to turn events.
+  EXPECT_TRUE(wait_until([&] { return counter.paints >= 1; }, 2000));
   EXPECT_TRUE(bar.updatesEnabled());
   EXPECT_TRUE(shows_the_present(bar));
 }
