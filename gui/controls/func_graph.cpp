@@ -13,11 +13,21 @@ namespace {
 
 // Rows and columns far outside the widget are pulled in to this distance so
 // that wild values still give a defined line leaving the picture.
-constexpr long double pixel_limit = 1'000'000;
+constexpr double pixel_limit = 1'000'000;
 
 // Nearest whole pixel, halves to even; none for a value that is not a number.
-std::optional<int> to_pixel(long double value) {
+// The position is worked out in doubles, which give the pixel of the
+// extended-precision formula except where the position lies within a
+// rounding error of a half pixel: only there is it worked out again in
+// extended precision, which settles such ties as it always has.
+template <typename Position>
+std::optional<int> to_pixel(Position position) {
+  const double value = position(1.0);
   if (std::isnan(value)) return std::nullopt;
+  if (std::fabs(std::fabs(value - std::trunc(value)) - 0.5) < 1e-6) {
+    const long double exact = position(1.0L);
+    return static_cast<int>(std::nearbyint(std::clamp<long double>(exact, -pixel_limit, pixel_limit)));
+  }
   return static_cast<int>(std::nearbyint(std::clamp(value, -pixel_limit, pixel_limit)));
 }
 
@@ -35,14 +45,21 @@ TFuncGraph::TFuncGraph(QWidget* owner)
 
 void TFuncGraph::StyleChanged() { update(); }
 
-std::optional<int> TFuncGraph::column_of(long double x) const {
-  return to_pixel((x - RangeMinX) / (static_cast<long double>(RangeMaxX) - RangeMinX) * width());
+// The positions are computed in the type of `one`: double or long double.
+std::optional<int> TFuncGraph::column_of(double x) const {
+  return to_pixel([&]([[maybe_unused]] auto one) {
+    using real = decltype(one);
+    return (x - real(RangeMinX)) / (real(RangeMaxX) - RangeMinX) * width();
+  });
 }
 
 // RangeMaxY lies on row 0 and RangeMinY on row Height; values outside the
 // range are not clipped.
-std::optional<int> TFuncGraph::row_of(long double y) const {
-  return to_pixel((1 - (y - RangeMinY) / (static_cast<long double>(RangeMaxY) - RangeMinY)) * height());
+std::optional<int> TFuncGraph::row_of(double y) const {
+  return to_pixel([&](auto one) {
+    using real = decltype(one);
+    return (one - (y - real(RangeMinY)) / (real(RangeMaxY) - RangeMinY)) * height();
+  });
 }
 
 void TFuncGraph::paintEvent(QPaintEvent*) {
@@ -87,6 +104,8 @@ void TFuncGraph::draw_curve(QPainter& painter, const TGraphPen& pen, const TUser
   if (!handler) return;
   painter.setPen(pen);
   const int w = width();
+  // The handlers get the same x as ever: worked out in extended precision,
+  // which costs little without a rounding to whole pixels.
   const long double span = static_cast<long double>(RangeMaxX) - RangeMinX;
   QPolygon line;
   const auto draw_line = [&] {

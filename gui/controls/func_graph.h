@@ -60,8 +60,8 @@ class TFuncGraph : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  std::optional<int> column_of(long double x) const;
-  std::optional<int> row_of(long double y) const;
+  std::optional<int> column_of(double x) const;
+  std::optional<int> row_of(double y) const;
   void draw_curve(QPainter& painter, const TGraphPen& pen, const TUserFunc& handler) const;
   void report_range_error(const QString& text);
 

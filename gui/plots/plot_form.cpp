@@ -10,18 +10,15 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <fstream>
-#include <locale>
 #include <new>
-#include <sstream>
 #include <stdexcept>
 #include <string>
 
+#include "column_file.h"
 #include "dialogs.h"
 #include "file_names.h"
 #include "func_graph.h"
-#include "messages.h"
 
 namespace {
 
@@ -67,7 +64,17 @@ std::optional<double> plot_array_value(const std::vector<double>& data, int coun
 TPlotForm::TPlotForm(const QWidget& wizard, const QString& version_label, QWidget* parent)
     : QWidget(parent, Qt::Window) {
   set_up_plot_window(*this, "PlotForm");
+  build_graphs();
+  build_controls();
+  anchor_controls();
 
+  const QRect wizard_frame = wizard.frameGeometry();
+  move(wizard_frame.x() + wizard_frame.width() + 10, wizard_frame.y() - 1);
+  setWindowTitle(version_label + ":  Wykres funkcji falowej (kwadrat modułu)");
+  LayoutReady = true;
+}
+
+void TPlotForm::build_graphs() {
   FuncGraph1 = new TFuncGraph(this);
   FuncGraph1->setObjectName("FuncGraph1");
   FuncGraph1->setGeometry(8, 8, 537, 209);
@@ -89,7 +96,9 @@ TPlotForm::TPlotForm(const QWidget& wizard, const QString& version_label, QWidge
   FuncGraph2->OnUserFunc = [this](double X, double& Y, bool& PointVisible) {
     FuncGraph2UserFunc(X, Y, PointVisible);
   };
+}
 
+void TPlotForm::build_controls() {
   CheckBox1 = new QCheckBox("Zakres rzędnej ustalany osobno dla każdego kroku czas.", this);
   CheckBox1->setObjectName("CheckBox1");
   // Widened where the font is larger than the one the window was designed
@@ -116,18 +125,18 @@ TPlotForm::TPlotForm(const QWidget& wizard, const QString& version_label, QWidge
   TrackBar7->setTickInterval(5);
   TrackBar7->setTickPosition(QSlider::TicksBelow);
   TrackBar7->hide();
+}
 
-  const auto right_gap = [this](const QWidget* control) { return width() - control->x() - control->width(); };
-  const auto bottom_gap = [this](const QWidget* control) { return height() - control->y() - control->height(); };
-  layout_ = {FuncGraph1->x(),        right_gap(FuncGraph1),      FuncGraph1->y(),
-             bottom_gap(FuncGraph1), FuncGraph2->x(),            right_gap(FuncGraph2),
-             bottom_gap(FuncGraph2), FuncGraph2->height(),       width() - Button1->x(),
-             height() - Button1->y(), height() - CheckBox1->y(), height() - Label24->y()};
-
-  const QRect wizard_frame = wizard.frameGeometry();
-  move(wizard_frame.x() + wizard_frame.width() + 10, wizard_frame.y() - 1);
-  setWindowTitle(version_label + ":  Wykres funkcji falowej (kwadrat modułu)");
-  LayoutReady = true;
+// The upper graph grows with the window, the lower one keeps its height at
+// the bottom; the controls below them stay at the bottom. The playback
+// tempo's track bar stands on its label's line.
+void TPlotForm::anchor_controls() {
+  layout_.anchor(FuncGraph1, anchor_left | anchor_top | anchor_right | anchor_bottom);
+  layout_.anchor(FuncGraph2, anchor_left | anchor_right | anchor_bottom);
+  layout_.anchor(Button1, anchor_right | anchor_bottom);
+  layout_.anchor(CheckBox1, anchor_left | anchor_bottom);
+  layout_.anchor(Label24, anchor_left | anchor_bottom);
+  layout_.anchor(TrackBar7, anchor_left | anchor_bottom);
 }
 
 bool TPlotForm::AllocatePlotArray(std::vector<double>& array, int n) {
@@ -171,77 +180,28 @@ void TPlotForm::PotentialPlotSaved(QObject*) {
   if (!AllocatePlotArray(PotentialData, PointCount))
     show_message("Błąd: Nie można zarezerwować pamięci na dane wykresu potencjału");
 
-  const std::string& name = file_name(potential_file_name);
-  std::ifstream file(name);
-  if (!file) {
-    show_message("Błąd: Brak pliku z danymi do wykresu potencjału (" + QString::fromStdString(name) + ")");
-    sound_alarm();
-    std::exit(1);
-  }
-  file.imbue(std::locale::classic());
-  const auto [minimum, maximum] = read_potential_file(file);
+  std::ifstream file;
+  if (!open_column_file(file, QString::fromStdString(file_name(potential_file_name)),
+                        QStringLiteral("Błąd: Brak pliku z danymi do wykresu potencjału")))
+    return;
+  // Points of "x  V  Re U  Im U"; the first one takes no part in the range.
+  const column_file_reading reading = read_column_file(file, 4, PotentialData, PointCount);
   file.close();
+  for (int i = 0; i < reading.surplus; ++i)
+    show_message("Błąd: plik z danymi do wykresu potencjału ma więcej linii niż zadeklarowana wielkość sieci");
 
   FuncGraph2->RangeMinX = 1;
   FuncGraph2->RangeMaxX = PointCount;
-  double margin = (maximum - minimum) * 0.1;
+  double margin = (reading.maximum - reading.minimum) * 0.1;
   if (margin == 0) margin = 1.0;
-  FuncGraph2->RangeMinY = minimum - margin;
-  FuncGraph2->RangeMaxY = maximum + margin;
+  FuncGraph2->RangeMinY = reading.minimum - margin;
+  FuncGraph2->RangeMaxY = reading.maximum + margin;
   if (isVisible()) FuncGraph2->repaint();
-}
-
-std::pair<double, double> TPlotForm::read_potential_file(std::istream& file) {
-  // Stores V at index i unless the grid has no such point; a point beyond
-  // PointCount is a surplus line and is reported.
-  const auto store = [this](long long i, double V) {
-    if (i > PointCount)
-      show_message("Błąd: plik z danymi do wykresu potencjału ma więcej linii niż zadeklarowana wielkość sieci");
-    else if (i < static_cast<long long>(PotentialData.size()))
-      PotentialData[i] = V;
-  };
-
-  // Header lines begin with "#"; the first other line holds point 1 as
-  // "x  V  Re U  Im U", of which only V is kept.
-  std::string line;
-  std::optional<double> first;
-  while (std::getline(file, line)) {
-    if (line.starts_with('#')) continue;
-    std::istringstream point(line.substr(std::min(line.find(' '), line.size())));
-    point.imbue(std::locale::classic());
-    if (double V; point >> V) {
-      first = V;
-      store(1, V);
-    }
-    break;
-  }
-
-  // The other points, whose V values alone set the range.
-  std::optional<double> minimum, maximum;
-  double x, V, re_abs, im_abs;
-  for (long long i = 2; file >> x >> V >> re_abs >> im_abs; ++i) {
-    store(i, V);
-    minimum = std::min(minimum.value_or(V), V);
-    maximum = std::max(maximum.value_or(V), V);
-  }
-  // Without further points the first one (or zero) stands for the range.
-  const double fallback = first.value_or(0.0);
-  return {minimum.value_or(fallback), maximum.value_or(fallback)};
 }
 
 void TPlotForm::FormResize() {
   if (!LayoutReady) return;
-  const auto& d = layout_;
-  const int w = width();
-  const int h = height();
-  FuncGraph1->setGeometry(d.graph1_left, d.graph1_top, std::max(0, w - d.graph1_left - d.graph1_right),
-                          std::max(0, h - d.graph1_top - d.graph1_bottom));
-  FuncGraph2->setGeometry(d.graph2_left, h - d.graph2_bottom - d.graph2_height,
-                          std::max(0, w - d.graph2_left - d.graph2_right), d.graph2_height);
-  Button1->move(w - d.button_right, h - d.button_bottom);
-  CheckBox1->move(CheckBox1->x(), h - d.checkbox_bottom);
-  Label24->move(Label24->x(), h - d.tempo_bottom);
-  TrackBar7->move(TrackBar7->x(), h - d.tempo_bottom);
+  layout_.apply(width(), height());
   // The markers ride on the upper graph's lower edge.
   const int marker_top = FuncGraph1->y() + FuncGraph1->height();
   Shape1->move(Shape1->x(), marker_top);

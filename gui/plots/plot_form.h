@@ -12,10 +12,10 @@
 #include <QColor>
 #include <QWidget>
 
-#include <iosfwd>
 #include <optional>
-#include <utility>
 #include <vector>
+
+#include "anchored_layout.h"
 
 class QCheckBox;
 class QFrame;
@@ -105,19 +105,11 @@ class TPlotForm : public QWidget {
  private:
   void value_at(const std::vector<double>& data, double X, double& Y, bool& PointVisible,
                 deferred_message& range_box, const char* range_message);
-  // Reads the potential file into PotentialData; returns the range of V
-  // from the second point on (or of the first when there is only one).
-  std::pair<double, double> read_potential_file(std::istream& file);
+  void build_graphs();
+  void build_controls();
+  void anchor_controls();
 
-  // Distances recorded from the designed placement, kept by FormResize.
-  struct distances {
-    int graph1_left, graph1_right, graph1_top, graph1_bottom;
-    int graph2_left, graph2_right, graph2_bottom, graph2_height;
-    int button_right, button_bottom;  // Button1's left edge / top to the client's right / bottom
-    int checkbox_bottom;              // CheckBox1's top to the client's bottom
-    int tempo_bottom;                 // Label24's top to the client's bottom
-  };
-  distances layout_{};
+  anchored_layout layout_;
   bool LayoutReady = false;
   deferred_message wave_range_box_;
   deferred_message potential_range_box_;

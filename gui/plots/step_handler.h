@@ -1,14 +1,13 @@
 // The window side of a run's step event: the step's quantities go into the
 // time-dependent quantities window, the plot file the step wrote is read into
 // the wavefunction window, deleted or remembered, and the progress bar and
-// the graphs follow.
+// the graphs follow. The values are in place when the handler returns; the
+// graphs and the bar are painted at the screen's pace (see paint_pacer.h).
 #pragma once
 
 #include <QString>
 #include <QStringList>
 
-#include <iosfwd>
-#include <vector>
 
 class QProgressBar;
 class TPlotForm;
@@ -33,22 +32,6 @@ struct step_context {
   QStringList* files_to_delete = nullptr;
   bool* first_plot = nullptr;  // set at the start of a run, cleared at its first plot
 };
-
-// What reading a plot file found.
-struct plot_file_reading {
-  bool has_values = false;  // at least the first data line held a value
-  double maximum = 0;       // of the values from the second data line on
-  double minimum = 0;
-  long long maximum_index = 0;  // data line number of the maximum
-  int surplus = 0;              // data lines beyond point_count, not stored
-};
-
-// Reads a squared-modulus plot file: "#" lines are skipped, the first other
-// line's second number goes to index 1, then (x, y) pairs to indices 2, 3, ...
-// Values beyond point_count or beyond the array are not stored. The maximum
-// and minimum cover the pairs (surplus ones included); without any pair they
-// are the first value, at index 1.
-plot_file_reading read_plot_file(std::istream& file, std::vector<double>& data, int point_count);
 
 // The whole step event on the window thread. Returns false when the plot
 // file is missing: the box and the alarm have then come and the program's

@@ -4,8 +4,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include <algorithm>
-
 #include "func_graph.h"
 
 namespace {
@@ -52,13 +50,11 @@ TTimePlotForm::TTimePlotForm(const QWidget& wizard, const QString& version_label
   Button1->setGeometry(416, 320, 129, 33);
   connect(Button1, &QPushButton::clicked, this, &TTimePlotForm::Button1Click);
 
-  layout_ = {FuncGraph1->x(),
-             width() - FuncGraph1->x() - FuncGraph1->width(),
-             FuncGraph1->y(),
-             height() - FuncGraph1->y() - FuncGraph1->height(),
-             width() - Button1->x(),
-             height() - Button1->y(),
-             height() - RadioButton1->y()};
+  // The graph grows with the window; the buttons stay at the bottom.
+  layout_.anchor(FuncGraph1, anchor_left | anchor_top | anchor_right | anchor_bottom);
+  layout_.anchor(Button1, anchor_right | anchor_bottom);
+  for (QRadioButton* button : {RadioButton1, RadioButton2, RadioButton3})
+    layout_.anchor(button, anchor_left | anchor_bottom);
 
   const QRect wizard_frame = wizard.frameGeometry();
   move(wizard_frame.x() + wizard_frame.width() + 10, wizard_frame.y() + wizard_frame.height() + 10);
@@ -89,14 +85,7 @@ void TTimePlotForm::FuncGraph1UserFunc(double X, double& Y, bool& PointVisible) 
 void TTimePlotForm::RadioButton2Click() { FuncGraph1->repaint(); }
 
 void TTimePlotForm::FormResize() {
-  if (!LayoutReady) return;
-  const auto& d = layout_;
-  const int w = width();
-  const int h = height();
-  FuncGraph1->setGeometry(d.graph_left, d.graph_top, std::max(0, w - d.graph_left - d.graph_right),
-                          std::max(0, h - d.graph_top - d.graph_bottom));
-  Button1->move(w - d.button_right, h - d.button_bottom);
-  for (QRadioButton* button : {RadioButton1, RadioButton2, RadioButton3}) button->move(button->x(), h - d.radio_bottom);
+  if (LayoutReady) layout_.apply(width(), height());
 }
 
 void TTimePlotForm::Button1Click() { close(); }

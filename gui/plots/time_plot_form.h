@@ -13,6 +13,7 @@
 
 #include <vector>
 
+#include "anchored_layout.h"
 #include "plot_form.h"
 
 class QPushButton;
@@ -63,13 +64,7 @@ class TTimePlotForm : public QWidget {
  private:
   const std::vector<double>& chosen_data() const;
 
-  // Distances recorded from the designed placement, kept by FormResize.
-  struct distances {
-    int graph_left, graph_right, graph_top, graph_bottom;
-    int button_right, button_bottom;  // Button1's left edge / top to the client's right / bottom
-    int radio_bottom;                 // RadioButton1's top to the client's bottom
-  };
-  distances layout_{};
+  anchored_layout layout_;
   bool LayoutReady = false;
   deferred_message range_box_;
 };

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QPixmap>
 #include <QFrame>
 #include <QLabel>
@@ -18,6 +19,7 @@
 #include "control_messages.h"
 #include "core_capture.h"
 #include "dialog_recorder.h"
+#include "fatal_ending.h"
 #include "func_graph.h"
 #include "plot_windows.h"
 #include "time_plot_form.h"
@@ -162,11 +164,20 @@ TEST_F(plot_form_test, FailedAllocationReadsTheFileWithoutStoring) {
   EXPECT_FALSE(potential(1.5).visible);
 }
 
-using plot_form_death_test = plot_form_test;
-
-TEST_F(plot_form_death_test, MissingPotentialFileEndsTheProgram) {
+// The handler runs while the simulation thread waits for it: instead of
+// ending the process under that thread, it takes the fatal-error ending.
+TEST_F(plot_form_test, MissingPotentialFileTakesTheFatalEnding) {
+  install_fatal_ending();
   form.PointCount = 5;
-  EXPECT_EXIT(form.PotentialPlotSaved(), testing::ExitedWithCode(1), "");
+  testing::internal::CaptureStdout();
+  form.PotentialPlotSaved();
+  EXPECT_EQ(testing::internal::GetCapturedStdout(), "\a");
+  ASSERT_EQ(boxes.messages.size(), 2);
+  EXPECT_EQ(boxes.messages[0], "Błąd: Brak pliku z danymi do wykresu potencjału (v(x).dat)");
+  EXPECT_TRUE(boxes.messages[1].startsWith("Tarn: Awaryjne zamknięcie programu"));
+  EXPECT_TRUE(fatal_ending_reached());
+  EXPECT_TRUE(QFile::exists("tarn.log"));
+  install_fatal_ending();
 }
 
 TEST_F(plot_form_test, GraphsShowTheEntryAtTheIntegerPartOfX) {

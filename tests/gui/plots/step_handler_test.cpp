@@ -29,53 +29,6 @@ std::string plot_file(const std::vector<double>& values, int header_lines = 5) {
   return text.str();
 }
 
-TEST(ReadPlotFile, FirstLineThenPairs) {
-  std::vector<double> data(6, -1.0);
-  std::istringstream file(plot_file({0.7, 0.1, 0.4, 0.2, 0.3}));
-  const plot_file_reading reading = read_plot_file(file, data, 5);
-  EXPECT_EQ(data, (std::vector<double>{-1.0, 0.7, 0.1, 0.4, 0.2, 0.3}));
-  // Index 1 takes no part in the maximum and minimum.
-  EXPECT_DOUBLE_EQ(reading.maximum, 0.4);
-  EXPECT_EQ(reading.maximum_index, 3);
-  EXPECT_DOUBLE_EQ(reading.minimum, 0.1);
-  EXPECT_EQ(reading.surplus, 0);
-}
-
-TEST(ReadPlotFile, LongCommentLinesAreSkippedWhole) {
-  std::vector<double> data(4, 0.0);
-  std::istringstream file("#" + std::string(300, 'x') + "\n#\n1 2\n3 4\n5 6\n");
-  const plot_file_reading reading = read_plot_file(file, data, 3);
-  EXPECT_EQ(data, (std::vector<double>{0, 2, 4, 6}));
-  EXPECT_EQ(reading.maximum_index, 3);
-}
-
-TEST(ReadPlotFile, SurplusPairsAreCountedNotStored) {
-  std::vector<double> data(4, 0.0);
-  std::istringstream file(plot_file({1, 2, 3, 9, 8}));
-  const plot_file_reading reading = read_plot_file(file, data, 3);
-  EXPECT_EQ(data, (std::vector<double>{0, 1, 2, 3}));
-  EXPECT_EQ(reading.surplus, 2);
-  EXPECT_DOUBLE_EQ(reading.maximum, 9);  // surplus values still count for the range
-}
-
-TEST(ReadPlotFile, EmptyOrMissingArrayIsNeverWritten) {
-  std::vector<double> data;  // an allocation that failed
-  std::istringstream file(plot_file({1, 2, 3}));
-  const plot_file_reading reading = read_plot_file(file, data, 3);
-  EXPECT_TRUE(data.empty());
-  EXPECT_DOUBLE_EQ(reading.maximum, 3);
-}
-
-TEST(ReadPlotFile, OnlyTheFirstLine) {
-  std::vector<double> data(3, 0.0);
-  std::istringstream file("#h\n-1 0.25\n");
-  const plot_file_reading reading = read_plot_file(file, data, 2);
-  EXPECT_TRUE(reading.has_values);
-  EXPECT_DOUBLE_EQ(data[1], 0.25);
-  EXPECT_DOUBLE_EQ(reading.maximum, 0.25);
-  EXPECT_DOUBLE_EQ(reading.minimum, 0.25);
-}
-
 // The two plot windows beside a stand-in wizard, in a scratch directory.
 class StepHandler : public testing::Test {
  protected:
