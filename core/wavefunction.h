@@ -13,6 +13,7 @@
 class grid_parameters;
 class equation_base;
 class equation_sampler;
+class dipole_file;
 
 // A block of complex values from malloc: nothing touches its memory until
 // the grid size has been checked.
@@ -111,4 +112,6 @@ class wavefunction {
   // The state read for the projection: allocated with the other storage,
   // filled anew at every step.
   std::unique_ptr<std::complex<double>[]> projection_state_;
+  // The dipole record, when the equation asks for it.
+  std::unique_ptr<dipole_file> dipole_;
 };
