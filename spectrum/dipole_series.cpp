@@ -1,9 +1,9 @@
 #include "dipole_series.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <fstream>
-#include <iterator>
 #include <string_view>
 
 #include "messages.h"
@@ -12,16 +12,23 @@ namespace {
 
 bool is_blank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
-// Splits one data line into its numbers; false when it has fewer than the
-// five of the record or a token that is not a number.
-bool parse_line(std::string_view line, double (&numbers)[dipole_column_count]) {
+// Reads the time and the wanted column of one data line; false when the
+// line has fewer than the five fields of the record or either of the two
+// is not a number. The other fields are only counted: a long record is
+// read in well under a second.
+bool parse_line(std::string_view line, int column, double& time, double& value) {
   const char* p = line.data();
   const char* end = p + line.size();
-  for (double& number : numbers) {
+  for (int field = 0; field < dipole_column_count; ++field) {
     while (p < end && is_blank(*p)) ++p;
-    const auto result = std::from_chars(p, end, number);
-    if (result.ec != std::errc() || (result.ptr < end && !is_blank(*result.ptr))) return false;
-    p = result.ptr;
+    if (p == end) return false;
+    if (field == time_column || field == column) {
+      const auto result = std::from_chars(p, end, field == column ? value : time);
+      if (result.ec != std::errc() || (result.ptr < end && !is_blank(*result.ptr))) return false;
+      p = result.ptr;
+    } else {
+      while (p < end && !is_blank(*p)) ++p;
+    }
   }
   return true;
 }
@@ -36,25 +43,42 @@ int bad_file(const std::string& text, const std::string& name) {
 int read_dipole_series(const std::string& name, dipole_column column, dipole_series& series) {
   std::ifstream file(name, std::ios::binary);
   if (!file.is_open()) return bad_file("Blad: brak pliku przyspieszenia dipolowego!", name);
-  const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
 
   series.values.clear();
   std::vector<double> times;
   std::size_t line_number = 0;
-  for (std::size_t start = 0; start < text.size();) {
-    std::size_t stop = text.find('\n', start);
-    if (stop == std::string::npos) stop = text.size();
-    const std::string_view line(text.data() + start, stop - start);
-    start = stop + 1;
-    ++line_number;
-    if (line.empty() || line[0] == '#') continue;
-    double numbers[dipole_column_count];
-    if (!parse_line(line, numbers)) {
-      return bad_file("Blad: niepelny wiersz " + std::to_string(line_number) + " pliku przyspieszenia dipolowego!",
-                      name);
+  // The file goes through a block of text at a time; a line cut by the end
+  // of a block waits for the next one.
+  constexpr std::size_t block_size = 1 << 20;
+  std::string text;
+  bool at_end = false;
+  while (!at_end) {
+    const std::size_t kept = text.size();
+    text.resize(kept + block_size);
+    file.read(text.data() + kept, block_size);
+    text.resize(kept + static_cast<std::size_t>(file.gcount()));
+    at_end = !file;
+    std::size_t start = 0;
+    for (;;) {
+      std::size_t stop = text.find('\n', start);
+      if (stop == std::string::npos) {
+        if (!at_end || start >= text.size()) break;
+        stop = text.size();  // the last line lacks its line break
+      }
+      const std::string_view line(text.data() + start, stop - start);
+      start = stop + 1;
+      ++line_number;
+      if (line.empty() || line[0] == '#') continue;
+      double time = 0, value = 0;
+      if (!parse_line(line, column, time, value)) {
+        return bad_file("Blad: niepelny wiersz " + std::to_string(line_number) +
+                            " pliku przyspieszenia dipolowego!",
+                        name);
+      }
+      times.push_back(time);
+      series.values.push_back(value);
     }
-    times.push_back(numbers[time_column]);
-    series.values.push_back(numbers[column]);
+    text.erase(0, std::min(start, text.size()));
   }
   if (times.size() < minimum_time_nodes) {
     return bad_file("Blad: za malo wezlow czasowych w pliku przyspieszenia dipolowego (" +

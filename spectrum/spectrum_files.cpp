@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 #include <sys/wait.h>
+#include <vector>
 
 #include "messages.h"
 #include "number_text.h"
@@ -30,6 +31,32 @@ double picture_orders(const harmonic_spectrum& spectrum, const laser_parameters&
   const double cutoff = laser.ip_known ? laser.cutoff_order() : 3.17 * laser.up / laser.w;
   const double wanted = std::max(std::ceil(1.4 * cutoff + 8), 20.0);
   return std::min(wanted, spectrum.order.back());
+}
+
+// The points of the picture as "order power" lines. A long record puts
+// many frequencies on one pixel column; groups of them are then replaced by
+// their lowest and highest point, which draws the same line.
+std::string picture_points(const harmonic_spectrum& spectrum, const std::vector<std::size_t>& shown) {
+  constexpr std::size_t columns = 2000;
+  const std::size_t group = std::max<std::size_t>(1, shown.size() / columns);
+  std::string data;
+  auto add = [&](std::size_t k) {
+    append_number(data, spectrum.order[k], axis_digits);
+    data += ' ';
+    append_number(data, spectrum.power[k]);
+    data += '\n';
+  };
+  for (std::size_t first = 0; first < shown.size(); first += group) {
+    const std::size_t last = std::min(first + group, shown.size());
+    std::size_t low = first, high = first;
+    for (std::size_t i = first; i < last; ++i) {
+      if (spectrum.power[shown[i]] < spectrum.power[shown[low]]) low = i;
+      if (spectrum.power[shown[i]] > spectrum.power[shown[high]]) high = i;
+    }
+    add(shown[std::min(low, high)]);
+    if (low != high) add(shown[std::max(low, high)]);
+  }
+  return data;
 }
 
 bool run_gnuplot(const std::string& script) {
@@ -81,22 +108,20 @@ int write_spectrum_table(const std::string& name, const harmonic_spectrum& spect
 int draw_spectrum(const std::string& name, const harmonic_spectrum& spectrum, const laser_parameters& laser,
                   const spectrum_options& options) {
   const double last_order = picture_orders(spectrum, laser);
+  std::vector<std::size_t> shown;
   double peak = 0, lowest = HUGE_VAL;
-  std::string data;
   for (std::size_t k = 1; k < spectrum.power.size() && spectrum.order[k] <= last_order; ++k) {
     const double power = spectrum.power[k];
     if (!(power > 0)) continue;  // no place on a log scale
+    shown.push_back(k);
     peak = std::max(peak, power);
     lowest = std::min(lowest, power);
-    append_number(data, spectrum.order[k], axis_digits);
-    data += ' ';
-    append_number(data, power);
-    data += '\n';
   }
   if (!(peak > 0)) {
     error_line_with_file("Blad: widmo zerowe, brak wykresu!", name);
     return 1;
   }
+  const std::string data = picture_points(spectrum, shown);
   const std::string temporary = name + ".tmp";
   std::ostringstream script;
   script << "set terminal pngcairo size 1000,600 font ',11'\n"
