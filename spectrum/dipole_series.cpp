@@ -42,7 +42,11 @@ int bad_file(const std::string& text, const std::string& name) {
 
 int read_dipole_series(const std::string& name, dipole_column column, dipole_series& series) {
   std::ifstream file(name, std::ios::binary);
-  if (!file.is_open()) return bad_file("Blad: brak pliku przyspieszenia dipolowego!", name);
+  if (!file.is_open()) {
+    return bad_file(
+        "Blad: brak pliku przyspieszenia dipolowego (zapisuje go przebieg z d_save = 1 w pliku parametrow rownania)!",
+        name);
+  }
 
   series.values.clear();
   std::vector<double> times;
