@@ -36,15 +36,15 @@ struct DipoleRecord : ::testing::Test {
     grid_values.xmax = 50;
     grid_values.tdim = 800;
     grid_values.dt = 0.05;
-    equation_values.potential = 2;
+    equation_values.typ_potencjalu = 2;
     equation_values.Vo = -1;
     equation_values.a = std::sqrt(2.0);
     equation_values.Eo = 0.05;
     equation_values.w = 0.2;
     equation_values.phi = 0.3;
-    equation_values.envelope = 2;
+    equation_values.typ_obwiedni = 2;
     equation_values.T1 = 20;
-    psi_values.kind = 3;
+    psi_values.typ_funkcji_pocz = 3;
     psi_values.n = 1;
   }
 
@@ -85,14 +85,14 @@ struct DipoleRecord : ::testing::Test {
 };
 
 TEST_F(DipoleRecord, EhrenfestInTheLengthGauge) {
-  psi_values.gauge = 0;
+  psi_values.cechowanie_hamiltonianu = 0;
   start(1);
   run_to_end();
   expect_ehrenfest();
 }
 
 TEST_F(DipoleRecord, EhrenfestInTheVelocityGauge) {
-  psi_values.gauge = 1;
+  psi_values.cechowanie_hamiltonianu = 1;
   start(1);
   run_to_end();
   expect_ehrenfest();
