@@ -80,7 +80,7 @@ int equation_base::read_file() {
     error_line_with_file("Nieprawidlowe parametry rownania!", name);
     return 1;
   }
-  file >> v_save >> e_save;
+  file >> v_save >> e_save >> d_save;
 
   if (!(a >= 0) || !(Eo >= 0) || !(w >= 0) || !(w2 >= 0) || !(T1 >= 0) || !(T2 >= 0))
     error_line_with_file("Parametry rownania sa podejrzane!", name);

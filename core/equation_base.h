@@ -99,6 +99,9 @@ class equation_base {
   // Writing of the potential / field file. A file that ends before them
   // keeps the wizard's choice: potential on, field off.
   int v_save = 1, e_save = 0;
+  // Writing of the dipole file ("1d-dipole.dat") at every time node; off
+  // when the file ends before it.
+  int d_save = 0;
   std::string label = "klasa bazowa";  // "wersja dE" / "wersja pA" in the variants
   int matching_index = 0;              // grid index where the shooting integrations meet
 

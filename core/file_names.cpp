@@ -6,7 +6,8 @@ namespace {
 
 const std::array<const char*, file_name_count> defaults = {
     "1d-grid.par", "1d-eq.par", "1d-psi.par", "1d-timed.dat", "plt",
-    "psi",         "fft",       "v(x).dat",   "e(t).dat",     "psi_stop.dat"};
+    "psi",         "fft",       "v(x).dat",   "e(t).dat",     "psi_stop.dat",
+    "1d-dipole.dat"};
 
 std::array<std::string, file_name_count>& table() {
   static std::array<std::string, file_name_count> names = [] {

@@ -15,6 +15,7 @@ enum file_name_index {
   potential_file_name,     // "v(x).dat"
   field_file_name,         // "e(t).dat"
   final_file_name,         // "psi_stop.dat"
+  dipole_file_name,        // "1d-dipole.dat"
   file_name_count
 };
 
@@ -24,7 +25,7 @@ constexpr std::size_t file_name_capacity = 1000;
 const std::string& file_name(file_name_index index);
 // Stores the name, cut to 999 characters.
 void set_file_name(file_name_index index, std::string_view name);
-// Puts back the ten defaults.
+// Puts back the defaults.
 void reset_file_names();
 // A name cut to what a 1000-byte buffer holds.
 std::string fit_file_name(std::string_view name);

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <ostream>
 
+#include "dipole_file.h"
 #include "equation_base.h"
 #include "equation_sampler.h"
 #include "file_names.h"
@@ -88,6 +89,7 @@ int wavefunction::step_forward() {
   }
 
   compute_quantities();
+  if (dipole_) dipole_->append(*this);
   if (shows_startup(message_level)) print_step_line();
   write_timed_line();
   prepare_coefficients(j);

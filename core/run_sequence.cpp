@@ -70,6 +70,7 @@ run_end run_sequence(const run_request& request) {
   }
 
   if (!request.test_mode) wave->save_wavefunction(file_name(final_file_name));
+  wave->close_records();
   if (const run_end end = check_state(*wave); end != run_end::completed) return end;
   wave->set_message_level(request.message_level);
   wave.reset();

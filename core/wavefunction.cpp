@@ -5,6 +5,7 @@
 #include <new>
 #include <ostream>
 
+#include "dipole_file.h"
 #include "equation_dE.h"
 #include "equation_pA.h"
 #include "equation_sampler.h"
@@ -91,6 +92,10 @@ wavefunction::wavefunction(const grid_parameters& grid_, const std::string& file
   compute_quantities();
   if (shows_startup(message_level)) print_step_line();
   write_timed_line();
+  if (!dipole_file::open(*this, dipole_)) {
+    status = 1;
+    return;
+  }
   write_plot_file(file_name(plot_prefix) + counter_text(0) + ".dat");
   write_wavefunction_file(file_name(psi_prefix) + counter_text(0) + ".dat");
   write_fft_file(file_name(fft_prefix) + counter_text(0) + ".dat");
@@ -99,6 +104,11 @@ wavefunction::wavefunction(const grid_parameters& grid_, const std::string& file
 
 wavefunction::~wavefunction() {
   if (shows_startup(message_level)) message_stream() << "Usuwanie funkcji falowej...";
+}
+
+void wavefunction::close_records() {
+  if (dipole_) dipole_->close(*this);
+  dipole_.reset();
 }
 
 int wavefunction::read_parameter_file() {

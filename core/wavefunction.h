@@ -14,6 +14,7 @@ class grid_parameters;
 class equation_base;
 class equation_sampler;
 class text_file;
+class dipole_file;
 
 // A block of complex values from malloc: nothing touches its memory until
 // the grid size has been checked.
@@ -44,6 +45,9 @@ class wavefunction {
   void get_quantities(double& time, double& norm_out, double& overlap_out, double& position_out) const;
   // Writes the current array in the wavefunction file format.
   void save_wavefunction(const std::string& name) const;
+  // Closes the records kept open through the run (the dipole record) and
+  // puts them under their names; a failure sets write_failed.
+  void close_records();
 
   // The quantities of the current array (outputs.cpp); each stores and
   // returns its value and prints it at level below 1.
@@ -123,4 +127,6 @@ class wavefunction {
   // The state read for the projection: allocated with the other storage,
   // filled anew at every step.
   std::unique_ptr<std::complex<double>[]> projection_state_;
+  // The dipole record, when the equation asks for it.
+  std::unique_ptr<dipole_file> dipole_;
 };
