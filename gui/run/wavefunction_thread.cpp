@@ -12,6 +12,7 @@
 #include "grid_parameters.h"
 #include "messages.h"
 #include "parameter_files.h"
+#include "strings_stream.h"
 #include "wavefunction.h"
 
 namespace {
@@ -32,6 +33,9 @@ void end_early(const char* text, wavefunction* wave = nullptr) {
 TWavefunctionThread::TWavefunctionThread(QObject* parent) : QThread(parent) {}
 
 void TWavefunctionThread::run() {
+  // The window thread keeps writing to the same sink; this thread writes
+  // through streams of its own.
+  const TThreadMessageStreams own_streams;
   // The fatal ending has already shown its box, saved the log and asked the
   // program to end; the run only has to stop.
   try {
@@ -70,7 +74,7 @@ void TWavefunctionThread::simulate() {
     wave->step_forward();
     if (wave->status != 0)
       return end_early("Blad: obliczenia propagacji funkcji falowej spowodowaly blad\n\n", wave.get());
-    wave->get_quantities(LastTime, LastNorm, LastCorrelation, LastPosition);
+    wave->get_quantities(Last.Time, Last.Norm, Last.Correlation, Last.Position);
     if (reports_steps) {
       emit OnStepForward(this, StepNumber, QString::fromStdString(wave->last_plot_file));
       stop_if_fatal_ending_ran();
