@@ -12,36 +12,6 @@ using namespace atomic_units;
 
 namespace {
 
-const char* potential_name(int kind) {
-  switch (kind) {
-    case no_potential: return "brak potencjalu";
-    case square_well: return "studnia potencjalu";
-    case soft_core: return "atom rochesterowski";
-    case step_barrier: return "bariera (schodek)";
-    default: return "zle okreslony (brak potencjalu)";
-  }
-}
-
-const char* envelope_name(int kind) {
-  switch (kind) {
-    case rectangular_envelope: return "prostokatna";
-    case trapezoid_envelope: return "trapez";
-    case sine_squared_envelope: return "sinus kwadrat";
-    case exponential_envelope: return "eksponencjalna";
-    case pulse_train_envelope: return "impulsy prostokatne";
-    default: return "zle okreslony (brak impulsu)";
-  }
-}
-
-const char* absorber_name(int kind) {
-  switch (kind) {
-    case no_absorber: return "brak pot. absorb.";
-    case kosloff_absorber: return "NIP-Kosloff";
-    case power_absorber: return "NIP/NCP-power";
-    default: return "zle okreslony (brak potencjalu)";
-  }
-}
-
 // Rising edge, plateau and falling edge shared by the trapezoid and the
 // sine-squared envelope. Only reachable edges divide by T1, so T1 = 0 gives
 // a plain rectangle.
@@ -91,15 +61,18 @@ int equation_base::read_file() {
 void equation_base::print_summary() const {
   std::ostream& out = message_stream();
   out << "Parametry rownania pobrano z pliku: " << name << ", wersja " << version << "\n";
-  out << "Potencjal wiazacy V(x,t): " << potential_name(typ_potencjalu) << ", Vo=" << Vo << ", a=" << a << "\n";
+  out << "Potencjal wiazacy V(x,t): "
+      << kind_name(potential_names, typ_potencjalu, "zle okreslony (brak potencjalu)") << ", Vo=" << Vo << ", a=" << a << "\n";
   out << "Pole zewnetrzne E(x,t): Ec=" << Ec << ", Eo=" << Eo << ", w=" << w << ", k=" << k << ", phi=" << phi
       << ", w2=" << w2 << ", w3=" << w3 << ", w4=" << w4 << "\n";
-  out << "Obwiednia impulsu f(t): " << envelope_name(typ_obwiedni) << ", T1=" << T1 << ", T2=" << T2 << "\n";
+  out << "Obwiednia impulsu f(t): " << kind_name(envelope_names, typ_obwiedni, "zle okreslony (brak impulsu)")
+      << ", T1=" << T1 << ", T2=" << T2 << "\n";
   if (pA_cechowanie_mieszane == 1)
     out << "Cechowanie mieszane wlaczone (ignorowane przy wyborze cechowania dE)\n";
   else
     out << "Cechowanie mieszane wylaczone\n";
-  out << "Potencjal absorbujacy U_abs(x,t): " << absorber_name(typ_pot_absorb) << ", Uo_abs=" << Uo_abs
+  out << "Potencjal absorbujacy U_abs(x,t): "
+      << kind_name(absorber_names, typ_pot_absorb, "zle okreslony (brak potencjalu)") << ", Uo_abs=" << Uo_abs
       << ", a_abs=" << a_abs << "\n";
   out << "(par. dod. w NIP/NCP-power: Uor_abs=" << Uor_abs << ", Nr_abs=" << Nr_abs << ", Ni_abs=" << Ni_abs
       << ")\n";
@@ -145,10 +118,13 @@ long double equation_base::envelope(double time) const {
   }
 }
 
-long double equation_base::field(double x, double time) const {
+long double carrier_wave::phase(double x, double time) const {
   const long double t = time;
-  const long double phase = w * t - k * static_cast<long double>(x) + phi + w2 * t * t + w3 * std::sin(w4 * t);
-  return Ec + Eo * envelope(time) * std::cos(phase);
+  return w * t - k * static_cast<long double>(x) + phi + w2 * t * t + w3 * std::sin(w4 * t);
+}
+
+long double equation_base::field(double x, double time) const {
+  return Ec + Eo * envelope(time) * std::cos(carrier().phase(x, time));
 }
 
 std::complex<double> equation_base::absorbing_potential(double x, double) const {
@@ -179,15 +155,16 @@ std::complex<double> equation_base::absorbing_potential(double x, double) const 
   }
 }
 
-void equation_base::save_potential(const std::string& file_name, double t) const {
-  if (!v_save) {
-    if (shows_summary(message_level))
-      message_stream() << "Equation (" << label << "): Zapisanie potencjalu do pliku: " << file_name
-                       << " zablokowane.\n";
-    return;
-  }
+bool equation_base::announce_save(bool allowed, const char* blocked, const char* saving,
+                                  const std::string& file_name) const {
   if (shows_summary(message_level))
-    message_stream() << "Equation (" << label << "): Zapisuje potencjal do pliku: " << file_name << "\n";
+    message_stream() << "Equation (" << label << "): " << (allowed ? saving : blocked) << " do pliku: " << file_name
+                     << (allowed ? "\n" : " zablokowane.\n");
+  return allowed;
+}
+
+void equation_base::save_potential(const std::string& file_name, double t) const {
+  if (!announce_save(v_save != 0, "Zapisanie potencjalu", "Zapisuje potencjal", file_name)) return;
   std::ofstream out(file_name);
   out << "#Potencjal w t=" << t << "\n#";
   grid.write_summary_line(out);
@@ -200,14 +177,7 @@ void equation_base::save_potential(const std::string& file_name, double t) const
 }
 
 void equation_base::save_field(const std::string& file_name) const {
-  if (!e_save) {
-    if (shows_summary(message_level))
-      message_stream() << "Equation (" << label << "): Zapisanie pola E(t,0) do pliku: " << file_name
-                       << " zablokowane.\n";
-    return;
-  }
-  if (shows_summary(message_level))
-    message_stream() << "Equation (" << label << "): Zapisuje pole E(t,0) do pliku: " << file_name << "\n";
+  if (!announce_save(e_save != 0, "Zapisanie pola E(t,0)", "Zapisuje pole E(t,0)", file_name)) return;
   std::ofstream out(file_name);
   out << "#E(0,t)\n#";
   grid.write_summary_line(out);

@@ -8,30 +8,17 @@
 #include <complex>
 #include <string>
 
+#include "atomic_units.h"
+#include "parameter_kinds.h"
+
 class grid_parameters;
 
-// Atomic units of the core.
-namespace atomic_units {
-constexpr double hbar = 1.0;
-constexpr double mass = 1.0;             // particle mass m
-constexpr double elementary_charge = 1.0;
-constexpr double charge = -elementary_charge;  // particle charge q
-constexpr std::complex<double> i_unit{0.0, 1.0};
-constexpr double pi = 3.141592653589793;
-}  // namespace atomic_units
-
-// typ_potencjalu
-enum potential_kind { no_potential = 0, square_well = 1, soft_core = 2, step_barrier = 3 };
-// typ_obwiedni
-enum envelope_kind {
-  rectangular_envelope = 0,
-  trapezoid_envelope = 1,
-  sine_squared_envelope = 2,
-  exponential_envelope = 3,
-  pulse_train_envelope = 4
+// The carrier of the external field: its phase at x and t is
+//   w t - k x + phi + w2 t^2 + w3 sin(w4 t).
+struct carrier_wave {
+  double w = 0, k = 0, phi = 0, w2 = 0, w3 = 0, w4 = 0;
+  long double phase(double x, double t) const;
 };
-// typ_pot_absorb
-enum absorber_kind { no_absorber = 0, kosloff_absorber = 1, power_absorber = 2 };
 
 class equation_base {
  public:
@@ -54,6 +41,7 @@ class equation_base {
   long double potential(double x, double t) const;  // V(x,t); t is ignored
   long double field(double x, double t) const;      // E(x,t)
   long double envelope(double t) const;             // f(t)
+  carrier_wave carrier() const { return {w, k, phi, w2, w3, w4}; }
   std::complex<double> absorbing_potential(double x, double t) const;  // U_abs(x,t); t ignored
 
   // Write "v(x).dat" / "e(t).dat" (names from file_names.h, potential_file_name
@@ -108,6 +96,21 @@ class equation_base {
  private:
   int read_file();
   void print_summary() const;
+  // Tells at the summary level whether the file is written (saving) or not
+  // (blocked); returns allowed.
+  bool announce_save(bool allowed, const char* blocked, const char* saving, const std::string& file_name) const;
+  // The three parts of shooting_state: the matching point at the lowest
+  // point of the potential, the energies that bracket state n, and the
+  // normalisation of the state found.
+  struct potential_range {
+    long double lowest, highest;
+  };
+  struct energy_bracket {
+    double low, high;
+  };
+  potential_range find_matching_point();
+  energy_bracket bracket_state(int n, long double Vmin) const;
+  void normalise(double* psi) const;
   void require_matching_index() const;
   long double k_squared(int i, double E) const;
 };

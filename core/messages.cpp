@@ -7,11 +7,14 @@
 #include <fstream>
 #include <iostream>
 #include <system_error>
+#include <utility>
 
 namespace {
 
 std::ostream* messages_target = &std::cout;
 std::ostream* errors_target = &std::cerr;
+thread_local std::ostream* thread_messages = nullptr;
+thread_local std::ostream* thread_errors = nullptr;
 
 [[noreturn]] void exit_with_failure() { std::exit(1); }
 fatal_ending_handler fatal_ending = &exit_with_failure;
@@ -28,8 +31,17 @@ void set_message_streams(std::ostream& messages, std::ostream& errors) {
   errors_target = &errors;
 }
 
-std::ostream& message_stream() { return *messages_target; }
-std::ostream& error_stream() { return *errors_target; }
+std::ostream& message_stream() { return thread_messages ? *thread_messages : *messages_target; }
+std::ostream& error_stream() { return thread_errors ? *thread_errors : *errors_target; }
+
+thread_message_streams::thread_message_streams(std::ostream& messages, std::ostream& errors)
+    : previous_messages_(std::exchange(thread_messages, &messages)),
+      previous_errors_(std::exchange(thread_errors, &errors)) {}
+
+thread_message_streams::~thread_message_streams() {
+  thread_messages = previous_messages_;
+  thread_errors = previous_errors_;
+}
 
 void set_fatal_ending(fatal_ending_handler handler) {
   fatal_ending = handler ? handler : &exit_with_failure;

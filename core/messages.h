@@ -19,6 +19,22 @@ void set_message_streams(std::ostream& messages, std::ostream& errors);
 std::ostream& message_stream();
 std::ostream& error_stream();
 
+// While it lives, the calling thread alone writes through these two streams
+// instead; the destructor gives the thread back its previous ones. A host
+// whose threads share one sink gives each thread a stream object of its own,
+// so that no stream's formatting state is shared between threads.
+class thread_message_streams {
+ public:
+  thread_message_streams(std::ostream& messages, std::ostream& errors);
+  ~thread_message_streams();
+  thread_message_streams(const thread_message_streams&) = delete;
+  thread_message_streams& operator=(const thread_message_streams&) = delete;
+
+ private:
+  std::ostream* previous_messages_;
+  std::ostream* previous_errors_;
+};
+
 // The host's way of ending the program after a fatal error. It must not
 // return: mirelo exits with code 1, tarn shows its box and quits (the
 // computation that failed is unwound by the handler).

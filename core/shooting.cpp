@@ -75,6 +75,33 @@ long double equation_base::shooting_mismatch(double E) const {
 }
 
 void equation_base::shooting_state(int n, double* psi) {
+  const potential_range range = find_matching_point();
+  const bool progress = shows_summary(message_level);
+  if (progress) {
+    message_stream() << "Metoda strzalow: Minimum potencjalu: V_min=" << static_cast<double>(range.lowest)
+                     << ", V_max=" << static_cast<double>(range.highest) << "\n";
+    message_stream() << "Metoda strzalow: Szukam punktow separacji dla metody bisekcji dla stanu n=" << n << "\n";
+  }
+  const energy_bracket bracket = bracket_state(n, range.lowest);
+  if (progress)
+    message_stream() << "Metoda strzalow: Stan n=" << n << ". Szukam zera pomiedzy " << bracket.low << " a "
+                     << bracket.high << "\n";
+  const double E =
+      bisect_root([this](double e) { return shooting_mismatch(e); }, bracket.low, bracket.high, bisection_accuracy);
+  if (progress) message_stream() << "Metoda strzalow: Energia stanu E[n=" << n << "]=" << E << "\n";
+
+  // The backward pass overwrites psi[M] with its own value.
+  const long double forward = integrate_forward(E, psi);
+  const long double backward = integrate_backward(E, psi);
+  if (std::fabs(forward - backward) > match_tolerance) {
+    error_stream() << "\n\t*** Metoda strzalow: Funkcja falowa dla wyznaczonej energii nie spelnia warunku Psi(xmax)="
+                   << static_cast<double>(std::fabs(forward - backward)) << "0\n\n";
+    sound_alarm();
+  }
+  normalise(psi);
+}
+
+equation_base::potential_range equation_base::find_matching_point() {
   const double t0 = grid.tmin;
   // The integrations meet at the lowest point of the potential.
   long double Vmin = potential(grid.xmin, t0), Vmax = Vmin;
@@ -88,14 +115,10 @@ void equation_base::shooting_state(int n, double* psi) {
   }
   if (!(Vmin < Vmax) || !std::isfinite(Vmin)) ill_defined_potential();
   require_matching_index();
+  return {Vmin, Vmax};
+}
 
-  const bool progress = shows_summary(message_level);
-  if (progress) {
-    message_stream() << "Metoda strzalow: Minimum potencjalu: V_min=" << static_cast<double>(Vmin)
-                     << ", V_max=" << static_cast<double>(Vmax) << "\n";
-    message_stream() << "Metoda strzalow: Szukam punktow separacji dla metody bisekcji dla stanu n=" << n << "\n";
-  }
-
+equation_base::energy_bracket equation_base::bracket_state(int n, long double Vmin) const {
   // Scan upward from the minimum. State n lies between the (n-1)-th and the
   // n-th sign change of the mismatch; the bracket ends are the energies of
   // largest mismatch around it.
@@ -122,21 +145,11 @@ void equation_base::shooting_state(int n, double* psi) {
       ++count;
     }
   }
+  return {Elo, Ehi};
+}
 
-  if (progress)
-    message_stream() << "Metoda strzalow: Stan n=" << n << ". Szukam zera pomiedzy " << Elo << " a " << Ehi << "\n";
-  const double E = bisect_root([this](double e) { return shooting_mismatch(e); }, Elo, Ehi, bisection_accuracy);
-  if (progress) message_stream() << "Metoda strzalow: Energia stanu E[n=" << n << "]=" << E << "\n";
-
-  // The backward pass overwrites psi[M] with its own value.
-  const long double forward = integrate_forward(E, psi);
-  const long double backward = integrate_backward(E, psi);
-  if (std::fabs(forward - backward) > match_tolerance) {
-    error_stream() << "\n\t*** Metoda strzalow: Funkcja falowa dla wyznaczonej energii nie spelnia warunku Psi(xmax)="
-                   << static_cast<double>(std::fabs(forward - backward)) << "0\n\n";
-    sound_alarm();
-  }
-
+// To a plain sum of squares of 1; a state that is zero everywhere stays so.
+void equation_base::normalise(double* psi) const {
   long double sum = 0;
   for (int i = 1; i <= grid.xdim(); ++i) sum += static_cast<long double>(psi[i]) * psi[i];
   const long double scale = sum != 0 ? 1 / std::sqrt(sum) : 0;

@@ -19,23 +19,6 @@
 
 namespace {
 
-const char* kind_text(int kind) {
-  switch (kind) {
-    case 1: return "gauss";
-    case 2: return "stan wlasny studni";
-    case 3: return "metoda strzalow";
-    default: return "zle okreslony typ funkcji";
-  }
-}
-
-const char* gauge_text(int gauge) {
-  switch (gauge) {
-    case 0: return "dE";
-    case 1: return "pA";
-    default: return "zle okreslone cechowanie hamiltonianu";
-  }
-}
-
 complex_array allocate_block(std::size_t count) {
   return complex_array(static_cast<std::complex<double>*>(std::malloc(count * sizeof(std::complex<double>))));
 }
@@ -54,9 +37,10 @@ wavefunction::wavefunction(const grid_parameters& grid_, const std::string& file
   std::ostream& out = message_stream();
   if (shows_startup(message_level)) {
     out << "Inicjacja funkcji falowej (wymiar sieci: " << N - 1 << ", ";
-    if (typ_funkcji_pocz == 0) out << "czytana z pliku: " << nazwa_pliku;
-    else out << kind_text(typ_funkcji_pocz);
-    out << ", " << gauge_text(cechowanie_hamiltonianu) << ")...\n";
+    out << kind_name(initial_state_names, typ_funkcji_pocz, "zle okreslony typ funkcji");
+    if (typ_funkcji_pocz == state_from_file) out << ": " << nazwa_pliku;
+    out << ", " << kind_name(gauge_names, cechowanie_hamiltonianu, "zle okreslone cechowanie hamiltonianu")
+        << ")...\n";
   }
   if (shows_summary(message_level)) {
     out << "Funkcja falowa: ";
@@ -133,13 +117,9 @@ void wavefunction::print_parameter_summary() const {
   std::ostream& out = message_stream();
   out << "Parametry funkcji falowej pobrano z pliku: " << parameter_file_name << ", wersja " << ver << "\n";
   out << "Funkcja falowa Psi(x,t=0): ";
-  switch (typ_funkcji_pocz) {
-    case 0: out << "czytana z pliku: " << nazwa_pliku; break;
-    case 1: out << "gauss"; break;
-    case 2: out << "stan wlasny studni (k->Uo)"; break;
-    case 3: out << "metoda strzalow"; break;
-    default: out << "zle okreslony"; break;
-  }
+  out << kind_name(initial_state_names, typ_funkcji_pocz, "zle okreslony");
+  if (typ_funkcji_pocz == state_from_file) out << ": " << nazwa_pliku;
+  if (typ_funkcji_pocz == well_eigenstate) out << " (k->Uo)";
   out << ", xo=" << x0 << ", a=" << a << ", k=" << k << ", n=" << n << "\n";
   out << "Ilosc punktow czasowych pomiedzy zapisem funkcji do pliku: " << co_ile_krokow_zapis_funkcji
       << ", wykresow: " << co_ile_krokow_zapis_wykresu << ", FFT: " << co_ile_krokow_zapis_fft
@@ -189,9 +169,9 @@ bool wavefunction::allocate_arrays() {
 
 int wavefunction::create_equation() {
   const std::string& name = file_name(equation_file_name);
-  if (cechowanie_hamiltonianu == 0) {
+  if (cechowanie_hamiltonianu == length_gauge) {
     equation = std::make_unique<equation_dE>(name, grid, message_level);
-  } else if (cechowanie_hamiltonianu == 1) {
+  } else if (cechowanie_hamiltonianu == velocity_gauge) {
     equation = std::make_unique<equation_pA>(name, grid, message_level);
   } else {
     error_line("Blad: zle okreslone cechowanie hamiltonianu\n");
@@ -222,10 +202,10 @@ bool wavefunction::fill_initial_state() {
   // large for them fails like one too large for the wavefunction's own.
   try {
     switch (typ_funkcji_pocz) {
-      case 0: return read_initial_file(grid, initial.get(), nazwa_pliku, message_level);
-      case 1: gaussian_state(grid, x0, a, k, initial.get(), message_level); return true;
-      case 2: well_state_on_grid(grid, x0, n, a, k, initial.get(), message_level); return true;
-      case 3: shooting_state_on_grid(grid, *equation, n, initial.get(), message_level); return true;
+      case state_from_file: return read_initial_file(grid, initial.get(), nazwa_pliku, message_level);
+      case gaussian_packet: gaussian_state(grid, x0, a, k, initial.get(), message_level); return true;
+      case well_eigenstate: well_state_on_grid(grid, x0, n, a, k, initial.get(), message_level); return true;
+      case shooting_eigenstate: shooting_state_on_grid(grid, *equation, n, initial.get(), message_level); return true;
       default:
         error_line("Blad: typ funkcji zle okreslony\n");
         return false;

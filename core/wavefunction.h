@@ -10,6 +10,8 @@
 #include <memory>
 #include <string>
 
+#include "parameter_kinds.h"
+
 class grid_parameters;
 class equation_base;
 class equation_sampler;
@@ -80,13 +82,13 @@ class wavefunction {
   const grid_parameters& grid;
   std::unique_ptr<equation_base> equation;
   double ver = 0;
-  int typ_funkcji_pocz = -1;   // 0 file, 1 Gaussian, 2 square well state, 3 shooting
+  int typ_funkcji_pocz = -1;   // an initial_state_kind
   std::string nazwa_pliku;     // initial-state file of kind 0
   double x0 = 0;
   double a = 1;                // Gaussian width, or the well's half-width
   double k = 0;                // wave number of the Gaussian, or the well's depth Uo
   int n = 1;                   // quantum number of kinds 2 and 3
-  int cechowanie_hamiltonianu = 0;  // 0 dE, 1 pA
+  int cechowanie_hamiltonianu = length_gauge;  // a gauge_kind
   int co_ile_krokow_zapis_funkcji = 0;
   int co_ile_krokow_zapis_fft = 0;
   int co_ile_krokow_zapis_wykresu = 1;

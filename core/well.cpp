@@ -4,13 +4,14 @@
 #include <limits>
 #include <ostream>
 
+#include "atomic_units.h"
 #include "bisection.h"
 #include "grid_parameters.h"
 #include "messages.h"
 
-namespace {
+using atomic_units::pi;
 
-constexpr double pi = 3.141592653589793;
+namespace {
 
 // trunc(value) kept inside the range of int; NaN counts as no state at all.
 int truncate_state_count(double value) {

@@ -104,18 +104,60 @@ TStringsStream* program_sink = nullptr;
 
 }  // namespace
 
+class TStringsStream::writer : public std::ostream {
+ public:
+  writer(std::shared_ptr<shared_state> state, char decimal_point) : std::ostream(nullptr), buffer_(std::move(state)) {
+    rdbuf(&buffer_);
+    set_number_format(*this, decimal_point);
+  }
+
+ private:
+  buffer buffer_;
+};
+
 TStringsStream::TStringsStream(QPlainTextEdit* memo, const QLocale& locale)
-    : std::ostream(nullptr), state_(std::make_shared<shared_state>()), buffer_(state_) {
+    : std::ostream(nullptr),
+      state_(std::make_shared<shared_state>()),
+      buffer_(state_),
+      decimal_point_(decimal_point_of(locale)) {
   rdbuf(&buffer_);
-  imbue(std::locale(std::locale(std::locale::classic(), new locale_punctuation(decimal_point_of(locale))),
-                    new pointer_as_number));
-  precision(15);
-  set_complex_style(*this, complex_style::compact);
+  set_number_format(*this, decimal_point_);
   state_->memo = memo;
   if (memo) memo->clear();
 }
 
 TStringsStream::~TStringsStream() = default;
+
+void TStringsStream::set_number_format(std::ostream& stream, char decimal_point) {
+  stream.imbue(std::locale(std::locale(std::locale::classic(), new locale_punctuation(decimal_point)),
+                           new pointer_as_number));
+  stream.precision(15);
+  set_complex_style(stream, complex_style::compact);
+}
+
+std::unique_ptr<std::ostream> TStringsStream::make_writer() const {
+  return std::make_unique<writer>(state_, decimal_point_);
+}
+
+namespace {
+
+std::unique_ptr<std::ostream> own_writer(std::ostream& stream) {
+  const auto* sink = dynamic_cast<const TStringsStream*>(&stream);
+  return sink ? sink->make_writer() : nullptr;
+}
+
+}  // namespace
+
+TThreadMessageStreams::TThreadMessageStreams() {
+  std::ostream& messages = message_stream();
+  std::ostream& errors = error_stream();
+  messages_ = own_writer(messages);
+  const bool one_sink = &errors == &messages;
+  if (!one_sink) errors_ = own_writer(errors);
+  std::ostream& own_messages = messages_ ? *messages_ : messages;
+  std::ostream& own_errors = one_sink ? own_messages : errors_ ? *errors_ : errors;
+  installed_.emplace(own_messages, own_errors);
+}
 
 void TStringsStream::append(const std::shared_ptr<shared_state>& state, std::string_view piece) {
   std::unique_lock guard(state->lock);

@@ -1,14 +1,19 @@
 // tarn's message sink: an output stream whose text ends up in the lines of a
-// read-only memo. The core writes into it exactly as into any std::ostream,
-// from the window thread or from the simulation thread.
+// read-only memo. The core writes into it exactly as into any std::ostream.
+// The stream object itself belongs to the window thread; another thread
+// writes through a writer of its own (make_writer, TThreadMessageStreams),
+// which shares the locked text but no formatting state.
 #pragma once
 
 #include <QLocale>
 #include <QStringList>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <streambuf>
 #include <string_view>
+
+#include "messages.h"
 
 class QPlainTextEdit;
 
@@ -33,9 +38,15 @@ class TStringsStream : public std::ostream {
   // append interleaves with the save. False when the file cannot be written.
   bool save_to_file(const QString& name) const;
 
+  // A stream of its own over the same text, with the same number formats,
+  // for another thread. It may outlive this object: the text stays alive
+  // while a writer holds it.
+  std::unique_ptr<std::ostream> make_writer() const;
 
  private:
   struct shared_state;
+  class writer;
+  static void set_number_format(std::ostream& stream, char decimal_point);
   static void append(const std::shared_ptr<shared_state>& state, std::string_view piece);
   static void show_pending(const std::shared_ptr<shared_state>& state);
 
@@ -55,6 +66,21 @@ class TStringsStream : public std::ostream {
 
   std::shared_ptr<shared_state> state_;
   buffer buffer_;
+  const char decimal_point_;
+};
+
+// While it lives, the calling thread writes the core's messages and errors
+// through writers of its own over the TStringsStreams the core uses (one
+// writer when both are the same sink); other streams stay as they are.
+class TThreadMessageStreams {
+ public:
+  TThreadMessageStreams();
+  TThreadMessageStreams(const TThreadMessageStreams&) = delete;
+  TThreadMessageStreams& operator=(const TThreadMessageStreams&) = delete;
+
+ private:
+  std::unique_ptr<std::ostream> messages_, errors_;
+  std::optional<thread_message_streams> installed_;
 };
 
 // The program's message stream: created once by the wizard window on its

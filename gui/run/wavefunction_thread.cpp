@@ -11,6 +11,7 @@
 #include "messages.h"
 #include "parameter_files.h"
 #include "run_sequence.h"
+#include "strings_stream.h"
 #include "wavefunction.h"
 
 namespace {
@@ -25,6 +26,9 @@ constexpr int step_level = 2;
 TWavefunctionThread::TWavefunctionThread(QObject* parent) : QThread(parent) {}
 
 void TWavefunctionThread::run() {
+  // The window thread keeps writing to the same sink; this thread writes
+  // through streams of its own.
+  const TThreadMessageStreams own_streams;
   // The fatal ending has already shown its box, saved the log and asked the
   // program to end; the run only has to stop.
   try {
@@ -60,7 +64,7 @@ void TWavefunctionThread::simulate() {
   };
   const bool reports_steps = isSignalConnected(QMetaMethod::fromSignal(&TWavefunctionThread::OnStepForward));
   request.after_step = [this, reports_steps](int StepNumber, wavefunction& wave) {
-    wave.get_quantities(LastTime, LastNorm, LastCorrelation, LastPosition);
+    wave.get_quantities(Last.Time, Last.Norm, Last.Correlation, Last.Position);
     if (reports_steps) {
       emit OnStepForward(this, StepNumber, QString::fromStdString(wave.last_plot_file));
       stop_if_fatal_ending_ran();

@@ -39,10 +39,18 @@ class TWavefunctionThread : public QThread {
   // The quantities of the last completed step, as the core returns them:
   // the time one step after it, the squared norm, the squared overlap with
   // the initial state and the mean position.
-  double LastTime = 0;
-  double LastNorm = 0;
-  double LastCorrelation = 0;
-  double LastPosition = 0;
+  struct StepQuantities {
+    double Time = 0;
+    double Norm = 0;
+    double Correlation = 0;
+    double Position = 0;
+  };
+  // Written by the run just before each step's event and read by that
+  // event's handlers only. Reading them there is safe: in multi-thread mode
+  // the run waits, blocked, until the handler on the window thread returns
+  // (the blocking connection orders the write before the read and the read
+  // before the next write); in single-thread mode it is one thread.
+  StepQuantities Last;
 
  signals:
   // After every completed step; FileName is the plot file the step wrote,

@@ -402,7 +402,7 @@ void TMainForm::ThreadStepForward(QObject* Sender, int StepNumber, const QString
   if (!thread) return;
   const step_context context{PlotForm, TimePlotForm, ProgressBar1, Parameters.xmin, Parameters.xmax,
                              RadioButton4->isChecked(), RadioButton5->isChecked(), &FilesToDelete, &FirstPlot};
-  handle_step(context, {thread->LastNorm, thread->LastCorrelation, thread->LastPosition}, StepNumber, FileName);
+  handle_step(context, {thread->Last.Norm, thread->Last.Correlation, thread->Last.Position}, StepNumber, FileName);
 }
 
 void TMainForm::Button10Click() {

@@ -236,10 +236,15 @@ class TMainForm : public QWidget {
   QWidget* BuildWelcomePage();
   QWidget* BuildSourcePage();
   QWidget* BuildPotentialPage();
+  QLayout* BuildPotentialButtons();
+  QLayout* BuildPotentialParameters();
   QWidget* BuildPacketPage();
   QWidget* BuildPulsePage();
   QWidget* BuildModulationPage();
   QWidget* BuildGridPage();
+  QLayout* BuildGridColumns();
+  QLayout* BuildSaveSchedule();
+  QLayout* BuildFileRemoval();
   QWidget* BuildAbsorberPage();
   QWidget* BuildSummaryPage();
   QWidget* BuildMessagesPage();

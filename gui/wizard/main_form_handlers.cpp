@@ -14,16 +14,19 @@
 #include <cmath>
 #include <optional>
 
+#include "atomic_units.h"
+#include "equation_base.h"
 #include "func_graph.h"
 #include "main_form.h"
-#include "wizard_numbers.h"
+#include "parameter_kinds.h"
 #include "plot_form.h"
 #include "plot_windows.h"
 #include "time_plot_form.h"
+#include "wizard_numbers.h"
+
+using atomic_units::pi;
 
 namespace {
-
-constexpr double pi = 3.141592653589793;
 
 // An empty box reads as "0"; the box shows it.
 void zero_if_empty(QLineEdit* box) {
@@ -43,7 +46,7 @@ std::optional<double> typed_value(const QLineEdit* box) {
 }
 
 struct potential_button {
-  int type;
+  potential_kind type;
   int sign;
   const char* label;
 };
@@ -51,18 +54,18 @@ struct potential_button {
 }  // namespace
 
 void TMainForm::WyborPotencjalu(QAbstractButton* Sender) {
-  potential_button choice{0, 0, "brak"};
-  if (Sender == SpeedButton1) choice = {1, -1, "studnia"};
-  if (Sender == SpeedButton2) choice = {1, +1, "\"klocek\""};
-  if (Sender == SpeedButton3) choice = {3, +1, "próg"};
-  if (Sender == SpeedButton4) choice = {2, -1, "atom"};
+  potential_button choice{no_potential, 0, "brak"};
+  if (Sender == SpeedButton1) choice = {square_well, -1, "studnia"};
+  if (Sender == SpeedButton2) choice = {square_well, +1, "\"klocek\""};
+  if (Sender == SpeedButton3) choice = {step_barrier, +1, "próg"};
+  if (Sender == SpeedButton4) choice = {soft_core, -1, "atom"};
   if (Sender && !Sender->isChecked()) Sender->setChecked(true);
   Parameters.typ_potencjalu = choice.type;
   Parameters.potential_sign = choice.sign;
   Label30->setText(QString::fromUtf8(choice.label));
   // The step has no width; no potential has no depth either.
-  const bool depth = choice.type != 0;
-  const bool width = choice.type == 1 || choice.type == 2;
+  const bool depth = choice.type != no_potential;
+  const bool width = choice.type == square_well || choice.type == soft_core;
   Label24->setVisible(depth);
   TrackBar7->setVisible(depth);
   Label25->setVisible(width);
@@ -91,10 +94,10 @@ void TMainForm::TrackBar8Change() {
 void TMainForm::WyborFunkcjiPocz() {
   const int type = ListBox1->currentRow();
   Parameters.typ_funkcji_pocz = type;
-  Panel3->setVisible(type == 1);
-  Panel4->setVisible(type == 0);
-  Panel5->setVisible(type == 2 || type == 3);
-  UseWellParameters = type == 2 || type == 3;
+  Panel3->setVisible(type == gaussian_packet);
+  Panel4->setVisible(type == state_from_file);
+  UseWellParameters = type == well_eigenstate || type == shooting_eigenstate;
+  Panel5->setVisible(UseWellParameters);
   if (UseWellParameters) {
     Label60->setText(QStringLiteral("szerokość a=") + RealToText(Parameters.a));
     Label61->setText(QStringLiteral("głębokość Vo=") + RealToText(Parameters.Vo));
@@ -137,7 +140,9 @@ void TMainForm::TrackBar4Change() {
 
 void TMainForm::PulseGraphUserFunc(double X, double& Y, bool&) {
   const WizardParameters& p = Parameters;
-  Y = p.Eo != 0 ? std::cos(p.w * X + p.phi + p.w2 * X * X + p.w3 * std::sin(p.w4 * X)) : 0.0;
+  // The carrier at x = 0, where the wave number plays no part.
+  const carrier_wave carrier{p.w, p.k, p.phi, p.w2, p.w3, p.w4};
+  Y = p.Eo != 0 ? static_cast<double>(std::cos(carrier.phase(0, X))) : 0.0;
 }
 
 void TMainForm::Edit1Exit() {
@@ -188,7 +193,7 @@ void TMainForm::Edit12Exit() { Parameters.nazwa_pliku = Edit12->text(); }
 void TMainForm::RadioButton6Click() {
   const bool absorbing = RadioButton6->isChecked();
   Panel6->setVisible(absorbing);
-  Parameters.typ_pot_absorb = absorbing ? 1 : 0;
+  Parameters.typ_pot_absorb = absorbing ? kosloff_absorber : no_absorber;
 }
 
 void TMainForm::Edit13Exit() {

@@ -82,6 +82,14 @@ QVBoxLayout* page_layout(QWidget* page) {
   return layout;
 }
 
+// Pages whose parts stand side by side, with the same margins.
+QHBoxLayout* page_row(QWidget* page, int spacing) {
+  auto* row = new QHBoxLayout(page);
+  row->setContentsMargins(14, 12, 14, 8);
+  row->setSpacing(spacing);
+  return row;
+}
+
 // The build date as dd.mm.yyyy from the compiler's "Mmm dd yyyy".
 QString build_date() {
   const QDate date = QDate::fromString(QString::fromLatin1(__DATE__).simplified(), QStringLiteral("MMM d yyyy"));
@@ -274,10 +282,14 @@ QWidget* TMainForm::BuildSourcePage() {
 
 QWidget* TMainForm::BuildPotentialPage() {
   auto* page = new QWidget;
-  auto* row = new QHBoxLayout(page);
-  row->setContentsMargins(14, 12, 14, 8);
-  row->setSpacing(16);
+  auto* row = page_row(page, 16);
+  row->addLayout(BuildPotentialButtons());
+  row->addLayout(BuildPotentialParameters(), 1);
+  return page;
+}
 
+// The pictures of the potentials, two to a row, "no potential" chosen.
+QLayout* TMainForm::BuildPotentialButtons() {
   auto* buttons = new QGridLayout;
   buttons->setSpacing(6);
   PotentialButtons = new QButtonGroup(this);
@@ -312,8 +324,11 @@ QWidget* TMainForm::BuildPotentialPage() {
   auto* left = new QVBoxLayout;
   left->addLayout(buttons);
   left->addStretch();
-  row->addLayout(left);
+  return left;
+}
 
+// The chosen type, the depth and the width of the potential.
+QLayout* TMainForm::BuildPotentialParameters() {
   auto* parameters = new QVBoxLayout;
   parameters->setSpacing(6);
   parameters->addWidget(bold_label(QStringLiteral("Parametry")));
@@ -336,15 +351,12 @@ QWidget* TMainForm::BuildPotentialPage() {
   parameters->addWidget(Label25);
   parameters->addWidget(TrackBar8);
   parameters->addStretch();
-  row->addLayout(parameters, 1);
-  return page;
+  return parameters;
 }
 
 QWidget* TMainForm::BuildPacketPage() {
   auto* page = new QWidget;
-  auto* row = new QHBoxLayout(page);
-  row->setContentsMargins(14, 12, 14, 8);
-  row->setSpacing(14);
+  auto* row = page_row(page, 14);
 
   ListBox1 = named(new QListWidget, "ListBox1");
   ListBox1->addItems({QStringLiteral("Czytaj z pliku..."), QStringLiteral("Pakiet gaussowski"),
@@ -488,7 +500,16 @@ QWidget* TMainForm::BuildModulationPage() {
 QWidget* TMainForm::BuildGridPage() {
   auto* page = new QWidget;
   auto* layout = page_layout(page);
+  layout->addLayout(BuildGridColumns());
+  layout->addSpacing(10);
+  layout->addLayout(BuildSaveSchedule());
+  layout->addLayout(BuildFileRemoval());
+  layout->addStretch();
+  return page;
+}
 
+// The space grid and the time grid side by side, boxes and read-outs.
+QLayout* TMainForm::BuildGridColumns() {
   auto* columns = new QHBoxLayout;
   columns->setSpacing(20);
   auto column = [&](const QString& heading) {
@@ -527,9 +548,10 @@ QWidget* TMainForm::BuildGridPage() {
   row(time, 3, QStringLiteral("Krok czasowy:"), Edit8);
   row(time, 4, QStringLiteral("Czas końcowy (tmax):"), Label40);
   time->setRowMinimumHeight(5, Label41->sizeHint().height());
-  layout->addLayout(columns);
-  layout->addSpacing(10);
+  return columns;
+}
 
+QLayout* TMainForm::BuildSaveSchedule() {
   auto* plots = new QHBoxLayout;
   Edit4 = edit_box("Edit4", QStringLiteral("5"), 50);
   Edit5 = edit_box("Edit5", QStringLiteral("0"), 50);
@@ -538,8 +560,11 @@ QWidget* TMainForm::BuildGridPage() {
   plots->addWidget(text_label(QStringLiteral("punktów czasowych zaczynając od ")));
   plots->addWidget(Edit5);
   plots->addStretch();
-  layout->addLayout(plots);
+  return plots;
+}
 
+// When the run's data files go: after their plot, or on a question at the end.
+QLayout* TMainForm::BuildFileRemoval() {
   auto* removal = new QHBoxLayout;
   auto* group = new QWidget;  // its own group of radio buttons
   auto* choices = new QHBoxLayout(group);
@@ -554,9 +579,7 @@ QWidget* TMainForm::BuildGridPage() {
   removal->addSpacing(10);
   removal->addWidget(group);
   removal->addStretch();
-  layout->addLayout(removal);
-  layout->addStretch();
-  return page;
+  return removal;
 }
 
 QWidget* TMainForm::BuildAbsorberPage() {

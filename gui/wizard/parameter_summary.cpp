@@ -1,13 +1,15 @@
 #include "parameter_summary.h"
 
-#include "wizard_numbers.h"
+#include "atomic_units.h"
 #include "parameter_files.h"
+#include "parameter_kinds.h"
+#include "wizard_numbers.h"
 #include "wizard_parameters.h"
 
 namespace {
 
-constexpr double pi = 3.141592653589793;
-constexpr double speed_of_light = 137.036;  // atomic units
+using atomic_units::pi;
+using atomic_units::speed_of_light;
 constexpr int longest_file_name = 1000;     // bytes of the core's name buffers
 
 QString real(double value) { return RealToText(value); }
@@ -18,18 +20,15 @@ QString copy_name(const QString& name, const QString& working_name) {
   return name == working_name ? name + QStringLiteral(" (plik domyślny)") : name;
 }
 
-QString initial_state_text(const WizardParameters& v) {
-  switch (v.typ_funkcji_pocz) {
-    case 0: return QStringLiteral("czytana z pliku: ") + v.nazwa_pliku;
-    case 1: return QStringLiteral("gauss");
-    case 2: return QStringLiteral("stan wlasny studni");
-    case 3: return QStringLiteral("metoda strzalow");
-    default: return QStringLiteral("zle okreslony");
-  }
+// The core's name of a kind; values the wizard never sets are named alike.
+template <std::size_t N>
+QString name_of(const std::array<const char*, N>& names, int kind) {
+  return QString::fromLatin1(kind_name(names, kind, "zle okreslony"));
 }
 
-QString name_of(int index, const QStringList& names) {
-  return index >= 0 && index < names.size() ? names[index] : QStringLiteral("zle okreslony");
+QString initial_state_text(const WizardParameters& v) {
+  const QString name = name_of(initial_state_names, v.typ_funkcji_pocz);
+  return v.typ_funkcji_pocz == state_from_file ? name + QStringLiteral(": ") + v.nazwa_pliku : name;
 }
 
 void add_grid(QStringList& lines, const WizardParameters& v) {
@@ -43,10 +42,10 @@ void add_grid(QStringList& lines, const WizardParameters& v) {
 void add_initial_state(QStringList& lines, const WizardParameters& v) {
   lines << QString() << QStringLiteral("Parametry początkowej funkcji początkowej:")
         << QStringLiteral("Funkcja falowa Psi(x,t=0): ") + initial_state_text(v);
-  if (v.typ_funkcji_pocz == 1)
+  if (v.typ_funkcji_pocz == gaussian_packet)
     lines << QStringLiteral("xo=") + real(v.x0) + QStringLiteral(", a=") + real(v.packet_width) +
                  QStringLiteral(", k=") + real(v.k0);
-  else if (v.typ_funkcji_pocz == 2 || v.typ_funkcji_pocz == 3)
+  else if (v.typ_funkcji_pocz == well_eigenstate || v.typ_funkcji_pocz == shooting_eigenstate)
     lines << QStringLiteral("Vo=") + real(v.Vo) + QStringLiteral(", a=") + real(v.a) + QStringLiteral(", n=") +
                  integer(v.n);
   lines << QStringLiteral("Ilość punktów czasowych pomiędzy zapisem do pliku: ")
@@ -60,27 +59,20 @@ void add_initial_state(QStringList& lines, const WizardParameters& v) {
 }
 
 void add_equation(QStringList& lines, const WizardParameters& v) {
-  static const QStringList potentials{QStringLiteral("brak potencjalu"), QStringLiteral("studnia potencjalu"),
-                                      QStringLiteral("atom rochesterowski"), QStringLiteral("bariera (schodek)")};
-  static const QStringList envelopes{QStringLiteral("prostokatna"), QStringLiteral("trapez"),
-                                     QStringLiteral("sinus kwadrat"), QStringLiteral("eksponencjalna"),
-                                     QStringLiteral("impulsy prostokatne")};
-  static const QStringList absorbers{QStringLiteral("brak pot. absorb."), QStringLiteral("NIP-Kosloff"),
-                                     QStringLiteral("NIP/NCP-power")};
   lines << QString() << QStringLiteral("Parametry potencjału i cechowania:")
-        << QStringLiteral("Potencjal wiazacy V(x,t): ") + name_of(v.typ_potencjalu, potentials) +
+        << QStringLiteral("Potencjal wiazacy V(x,t): ") + name_of(potential_names, v.typ_potencjalu) +
                QStringLiteral(", Vo=") + real(v.Vo) + QStringLiteral(", a=") + real(v.a)
         << QStringLiteral("Pole zewnetrzne E(x,t): Ec=") + real(v.Ec) + QStringLiteral(", Eo=") + real(v.Eo) +
                QStringLiteral(", w=") + real(v.w) + QStringLiteral(", k=") + real(v.k) + QStringLiteral(", phi=") +
                real(v.phi)
         << QStringLiteral("w2=") + real(v.w2) + QStringLiteral(", w3=") + real(v.w3) + QStringLiteral(", w4=") +
                real(v.w4)
-        << QStringLiteral("Obwiednia impulsu f(t): ") + name_of(v.typ_obwiedni, envelopes) + QStringLiteral(", T1=") +
+        << QStringLiteral("Obwiednia impulsu f(t): ") + name_of(envelope_names, v.typ_obwiedni) + QStringLiteral(", T1=") +
                real(v.T1) + QStringLiteral(", T2=") + real(v.T2)
         << (v.pA_cechowanie_mieszane == 1
                 ? QStringLiteral("Cechowanie mieszane wlaczone (ignorowane przy wyborze cechowania dE)")
                 : QStringLiteral("Cechowanie mieszane wylaczone"))
-        << QStringLiteral("Potencjal absorbujacy U_abs(x,t): ") + name_of(v.typ_pot_absorb, absorbers) +
+        << QStringLiteral("Potencjal absorbujacy U_abs(x,t): ") + name_of(absorber_names, v.typ_pot_absorb) +
                QStringLiteral(", Uo_abs=") + real(v.Uo_abs) + QStringLiteral(", a_abs=") + real(v.a_abs)
         << QStringLiteral("(par. dod. w NIP/NCP-power: Uor_abs=") + real(v.Uor_abs) + QStringLiteral(", Nr_abs=") +
                real(v.Nr_abs) + QStringLiteral(", Ni_abs=") + real(v.Ni_abs) + QStringLiteral(")")
@@ -107,8 +99,8 @@ void test_grid(QStringList& lines, const WizardParameters& v) {
 
 void test_initial_state(QStringList& lines, const WizardParameters& v) {
   lines << QStringLiteral("Test parametrów początkowej funkcji falowej...");
-  const bool well_state = v.typ_funkcji_pocz == 2;
-  if (v.typ_funkcji_pocz == 0 && v.nazwa_pliku.isEmpty())
+  const bool well_state = v.typ_funkcji_pocz == well_eigenstate;
+  if (v.typ_funkcji_pocz == state_from_file && v.nazwa_pliku.isEmpty())
     lines << QStringLiteral("Błąd: Brak nazwy pliku funkcji poczatkowej");
   if (v.x0 < v.xmin || v.x0 > v.xmax)
     lines << QStringLiteral(
@@ -151,15 +143,15 @@ void test_initial_state(QStringList& lines, const WizardParameters& v) {
 
 void test_potential(QStringList& lines, const WizardParameters& v) {
   lines << QStringLiteral("Test równania Schroedingera (potencjał)...");
-  const bool potential = v.typ_potencjalu != 0;
+  const bool potential = v.typ_potencjalu != no_potential;
   if (potential && v.Vo > 0)
     lines << QStringLiteral("Ostrzeżenie: Potencjał ma dodatnią głębokość: bariera potencjału (Vo>0)");
-  if (potential && v.typ_potencjalu == 1 && v.a > 0 && v.a < 3 * v.dx)
+  if (potential && v.typ_potencjalu == square_well && v.a > 0 && v.a < 3 * v.dx)
     lines << QStringLiteral(
         "Ostrzeżenie: Szerokość studni potencjału jest mniejsza niż sześciokrotność kroku sieci przestrzennej "
         "(a<3dx)");
   if (potential && v.a <= 0) lines << QStringLiteral("Błąd: Błędna szerokość studni potencjału (a<=0)");
-  if (v.typ_potencjalu == 1 && v.typ_funkcji_pocz == 3)
+  if (v.typ_potencjalu == square_well && v.typ_funkcji_pocz == shooting_eigenstate)
     lines << QStringLiteral("Ostrzeżenie: Metoda strzałów nadaje się w zasadzie tylko do gładkich potencjałów");
   if (potential && v.Vo == 0)
     lines << QStringLiteral("Ostrzeżenie: Zamiast ustalać Vo=0 lepiej wybrać Brak potencjału - skróci to obliczenia");
@@ -185,11 +177,11 @@ void test_field(QStringList& lines, const WizardParameters& v) {
           "Ostrzeżenie: Maksymalna predkosc swobodnej czastki klasycznej jest większa niż maksymalna prędkość "
           "dopuszczalna na sieci o tym kroku przestrzennym (Eox/wx>Pi/dx)");
   }
-  if (v.typ_potencjalu != 0 && v.w * v.a > pi / 2)
+  if (v.typ_potencjalu != no_potential && v.w * v.a > pi / 2)
     lines << QStringLiteral(
         "Ostrzeżenie: Wielkosc studni jest porównywalna z długością fali w kierunku x - przybliżenie dipolowe "
         "może nie mieć sensu");
-  if (v.typ_potencjalu != 0 && (v.xmax - v.xmin) * v.w > 2 * pi)
+  if (v.typ_potencjalu != no_potential && (v.xmax - v.xmin) * v.w > 2 * pi)
     lines << QStringLiteral(
         "Ostrzeżenie: Zakres sieci x jest porównywalna z długością fali w kierunku x - przybliżenie dipolowe "
         "może nie mieć sensu");
@@ -197,7 +189,7 @@ void test_field(QStringList& lines, const WizardParameters& v) {
 
 void test_other(QStringList& lines, const WizardParameters& v) {
   lines << QStringLiteral("Test równania Schroedingera (inne)...");
-  if (v.typ_pot_absorb == 0) return;
+  if (v.typ_pot_absorb == no_absorber) return;
   if (v.Uo_abs == 0)
     lines << QStringLiteral(
         "Ostrzeżenie: Głębokość potencjału absorbującego jest równa zero (Uo_abs=0) - ze względu na koszt "

@@ -50,6 +50,10 @@ TEST(StringsStream, RealsUseTheLocaleSeparatorAndFifteenDigits) {
   TStringsStream stream(nullptr, polish);
   stream << 1234567 << ' ' << as_text({0.5, -1.25}) << ' ' << std::complex<double>(2, 0.5);
   EXPECT_EQ(stream.lines(), QStringList{"1234567 (0,5,-1,25) (2,0,5)"});
+  // Another thread's writer formats alike and continues the same text.
+  const auto writer = stream.make_writer();
+  *writer << ' ' << 1.0 / 3.0 << ' ' << as_text({0.5, -1.25});
+  EXPECT_EQ(stream.lines(), QStringList{"1234567 (0,5,-1,25) (2,0,5) 0,333333333333333 (0,5,-1,25)"});
 
   // Block addresses in the core's debug lines: the pointer's decimal value.
   TStringsStream addresses(nullptr, polish);
@@ -64,13 +68,16 @@ TEST(StringsStream, ConcurrentAppendsStayWholeAndReachTheMemo) {
   TStringsStream stream(&memo);
   constexpr int pieces = 3000;
   // Strings with their line break, and numbers: each insertion is one piece.
+  // Each thread writes through a stream of its own, as the simulation thread
+  // does; only the text is shared.
   std::latch start(2);  // both writers begin together
   auto writer = [&](const char* name, int number) {
+    const auto out = stream.make_writer();
     start.arrive_and_wait();
     for (int i = 0; i < pieces; ++i) {
-      stream << (std::string(name) + std::to_string(i) + "\n");
-      stream << number;
-      stream << "\n";
+      *out << (std::string(name) + std::to_string(i) + "\n");
+      *out << number;
+      *out << "\n";
     }
   };
   std::thread first(writer, "pierwszy ", 111111111);
@@ -131,4 +138,29 @@ TEST(StringsStream, ProgramSinkCarriesBothCoreStreams) {
   error_line("Ostrzezenie: test\n\n", false);
   message_stream() << as_text({1, 2}) << "\n";
   EXPECT_EQ(sink.lines(), (QStringList{"Inicjacja ...", "", "\t*** Ostrzezenie: test", "", "(1,2)"}));
+}
+
+TEST(StringsStream, ThreadStreamsAreTheCallingThreadsOwnAndEndWithTheirScope) {
+  core_capture capture;
+  TStringsStream sink(nullptr);
+  set_message_streams(sink, sink);
+  std::latch installed(2), checked(2);
+  std::thread other([&] {
+    {
+      const TThreadMessageStreams own;
+      EXPECT_NE(&message_stream(), &sink);
+      EXPECT_EQ(&error_stream(), &message_stream());  // one sink, one writer: lines stay in order
+      installed.arrive_and_wait();
+      message_stream() << "z watku " << 0.5 << "\n";
+      error_line("Blad: test\n", false);
+      checked.arrive_and_wait();
+    }
+    EXPECT_EQ(&message_stream(), &sink);
+  });
+  installed.arrive_and_wait();
+  // The window thread keeps the sink itself meanwhile.
+  EXPECT_EQ(&message_stream(), &sink);
+  checked.arrive_and_wait();
+  other.join();
+  EXPECT_EQ(sink.lines(), (QStringList{"z watku 0.5", "", "\t*** Blad: test"}));
 }

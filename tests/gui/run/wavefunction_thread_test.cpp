@@ -49,8 +49,8 @@ class ThreadRun : public testing::Test {
         [this, on_step](QObject* sender, int step, const QString& file) {
           auto& source = *static_cast<TWavefunctionThread*>(sender);
           steps.push_back({step, file.toStdString(), std::filesystem::exists(file.toStdString()),
-                           QThread::currentThread() == window_.thread(), source.LastTime, source.LastNorm,
-                           source.LastCorrelation, source.LastPosition});
+                           QThread::currentThread() == window_.thread(), source.Last.Time, source.Last.Norm,
+                           source.Last.Correlation, source.Last.Position});
           if (on_step) on_step(source, step);
         },
         run_event_connection(multi_thread));
