@@ -27,7 +27,7 @@ class tarn_application : public QApplication {
       return QApplication::notify(receiver, event);
     } catch (const std::exception& error) {
       report_escaped_exception(error);
-      QCoreApplication::exit(0);
+      QCoreApplication::exit(1);
     } catch (const run_aborted&) {
       // A failed run not caught by its starter: the fatal-error ending has
       // already shown its box, saved the log and asked the loop to end.
@@ -36,7 +36,7 @@ class tarn_application : public QApplication {
   }
 };
 
-void run_windows() {
+int run_windows() {
   TMainForm main_form;  // the first window created is the main window
   create_plot_windows(main_form, main_form.VersionText());
   struct plot_windows_owner {
@@ -45,7 +45,7 @@ void run_windows() {
   main_form.AttachPlotWindows();
   main_form.show();
   main_form.activateWindow();
-  QApplication::exec();
+  return QApplication::exec();
 }
 
 }  // namespace
@@ -56,9 +56,9 @@ int main(int argc, char** argv) {
     install_polish_translation();  // tarn speaks Polish, Qt's boxes and file dialog too
     route_control_messages();
     install_fatal_ending();
-    run_windows();
+    return run_windows();  // 1 after the fatal-error ending or an escaped exception
   } catch (const std::exception& error) {
     report_escaped_exception(error);
   }
-  return 0;
+  return 1;
 }

@@ -18,7 +18,7 @@ void close_down() {
                               "Komunikaty zapisane zostaną do pliku ") +
                QString::fromLatin1(log_file_name));
   save_log();
-  QCoreApplication::exit(0);
+  QCoreApplication::exit(1);  // a failed run never ends the program with success
 }
 
 }  // namespace

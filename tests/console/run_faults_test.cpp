@@ -120,7 +120,7 @@ TEST_F(RunFaults, ResultFileOnAFullDeviceFailsTheRun) {
 TEST_F(RunFaults, ReadOnlyFolderOrOldResultFailsTheRun) {
   if (getuid() != 0 && geteuid() == 0) GTEST_SKIP() << "set-user-id root: permissions cannot be dropped";
   fs::permissions(".", fs::perms::owner_all | fs::perms::group_all | fs::perms::others_all);
-  psi_values.plot_period = 1;
+  psi_values.co_ile_krokow_zapis_wykresu = 1;
   // An earlier run's final file, made read-only: it must not be replaced,
   // nor taken for this run's.
   const std::string old_text = "#stary wynik\n0  0\n-8\n8\n";
@@ -148,8 +148,8 @@ TEST_F(RunFaults, ReadOnlyFolderOrOldResultFailsTheRun) {
 
 TEST_F(RunFaults, SignalStopsTheRunBetweenSteps) {
   grid_values = {256, -8, 8, 2000000, 0, 0.001};
-  psi_values.psi_period = 7;
-  psi_values.plot_period = 3;
+  psi_values.co_ile_krokow_zapis_funkcji = 7;
+  psi_values.co_ile_krokow_zapis_wykresu = 3;
   for (const int signal_number : {SIGTERM, SIGINT}) {
     for (const auto& entry : fs::directory_iterator(".")) {
       if (!entry.path().string().ends_with(".par")) fs::remove(entry.path());
@@ -192,7 +192,7 @@ TEST_F(RunFaults, OverflowingParametersAreRefused) {
   // at is caught by the last guard, the norm of the step.
   equation_values.Ec = 0;
   equation_values.Eo = 5e307;
-  equation_values.envelope = 3;  // 4 (exp(-t/T1) - exp(-2t/T1)): 0 at the start, 1 at T1 ln 2
+  equation_values.typ_obwiedni = 3;  // 4 (exp(-t/T1) - exp(-2t/T1)): 0 at the start, 1 at T1 ln 2
   equation_values.T1 = 0.0144;
   capture.clear();
   EXPECT_EQ(run(), 1);
@@ -206,22 +206,22 @@ TEST_F(RunFaults, InitialAndProjectionFilesOutOfRangeOrEndless) {
   const std::string huge = "1e155 0\n0 0\n0 0\n0 0\n-1\n1\n";
   core_capture::write_file("huge.dat", huge);
   grid_values = {4, -1, 1, 2, 0, 0.01};
-  psi_values.kind = 0;
-  psi_values.initial_file = "huge.dat";
+  psi_values.typ_funkcji_pocz = 0;
+  psi_values.nazwa_pliku = "huge.dat";
   EXPECT_EQ(run(), 1);
   EXPECT_EQ(capture.errors(),
             "\n\t*** Blad: wartosci funkcji falowej w pliku przekraczaja zakres liczb (huge.dat)\n\n"
             "\n\t*** Blad: Funkcja falowa nie mogla byc prawidlowo zainicjowana\n\n");
 
   // A device never ends: reading it as one line would take all memory.
-  psi_values.initial_file = "/dev/zero";
+  psi_values.nazwa_pliku = "/dev/zero";
   capture.clear();
   EXPECT_EQ(run(), 1);
   EXPECT_EQ(capture.errors().rfind("\n\t*** Blad: plik poczatkowej funkcji falowej nie jest zwyklym plikiem (/dev/zero)", 0), 0u);
 
-  psi_values.kind = 1;
-  psi_values.project = 1;
-  psi_values.project_file = "huge.dat";
+  psi_values.typ_funkcji_pocz = 1;
+  psi_values.rzutuj_na_plik = 1;
+  psi_values.rzutuj_nazwa_pliku = "huge.dat";
   capture.clear();
   EXPECT_EQ(run(), 1);
   EXPECT_EQ(capture.errors(), "\n\t*** Blad: wartosci funkcji falowej w pliku przekraczaja zakres liczb (huge.dat)\n\n");

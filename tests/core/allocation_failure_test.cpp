@@ -51,10 +51,10 @@ using AllocationFailure = wave_run;
 
 TEST_F(AllocationFailure, ShootingWorkArraysFailLikeTheWavefunctionsOwn) {
   grid_values = {300, -20, 20, 5, 0, 0.01};
-  equation_values.potential = 2;  // soft-core, for the shooting state
+  equation_values.typ_potencjalu = 2;  // soft-core, for the shooting state
   equation_values.Vo = -1;
   equation_values.a = 1;
-  psi_values.kind = 3;
+  psi_values.typ_funkcji_pocz = 3;
   grid_values.write();
   equation_values.write();
   psi_values.write();

@@ -72,7 +72,7 @@ TEST_F(FatalEnding, WorkerFailureShowsTheBoxSavesTheLogQuitsAndStops) {
   ASSERT_TRUE(run.wait(20000));
   testing::internal::GetCapturedStdout();
 
-  EXPECT_EQ(code, 0);
+  EXPECT_EQ(code, 1);
   EXPECT_EQ(boxes.messages, QStringList{box_text});
   EXPECT_EQ(boxes.shown_on, qApp->thread());
   EXPECT_TRUE(run.unwound);
