@@ -8,8 +8,14 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "quantum particle in one dimension (Crank-Nicolson simulator)")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Integrates the time-dependent Schroedinger equation of one particle in one dimension with the Crank-Nicolson scheme: binding potentials, a laser pulse in the length or velocity gauge, absorbing boundaries. mirelo is the console solver, tarn the Qt wizard that runs and plots a simulation, ovint computes overlaps of saved wavefunctions and mirelo-plot draws the pictures of a run.")
+# Wrapped as a control file wants it; CPack indents every line.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+  "Integrates the time-dependent Schroedinger equation of one particle in one"
+  "dimension with the Crank-Nicolson scheme: binding potentials, a laser pulse"
+  "in the length or velocity gauge, absorbing boundaries."
+  "mirelo is the console solver, tarn the Qt wizard that runs and plots a"
+  "simulation, ovint computes overlaps of saved wavefunctions and mirelo-plot"
+  "draws the pictures of a run.")
 set(QUANTUM1D_MAINTAINER "quantum1d developers <quantum1d@localhost>"
     CACHE STRING "Maintainer field of the Debian package")
 set(CPACK_PACKAGE_CONTACT "${QUANTUM1D_MAINTAINER}")

@@ -4,7 +4,7 @@
 # skips only its picture, and failures end with status 1.
 #   mirelo_plot_test.sh MIRELO MIRELO_PLOT
 set -uo pipefail
-mirelo="$1" plot="$2"
+mirelo="$(realpath "$1")" plot="$(realpath "$2")"
 if ! command -v gnuplot >/dev/null; then
   echo "SKIP: gnuplot is not installed (Debian gnuplot-nox)"
   exit 77
