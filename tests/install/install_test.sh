@@ -36,7 +36,7 @@ for program in "${programs[@]}"; do
 done
 
 # The installed programs work from the prefix, away from the build folder.
-cd "$prefix"
+cd "$prefix" || exit 1
 "$prefix/bin/mirelo" -h >help.txt 2>&1
 check "installed mirelo -h exits 0" [ $? -eq 0 ]
 check "installed mirelo -h prints the help page" grep -q 'Skladnia:  mirelo' help.txt
