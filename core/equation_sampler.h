@@ -29,7 +29,13 @@ class equation_sampler {
   // P and Q at node i (1..xdim) for t and for t_next of the current pass.
   // Each node must be visited once per pass, after begin.
   void at_node(int i, node_coefficients& now, node_coefficients& next) {
-    if (uniform_) {
+    if (uniform_) node<true>(i, now, next);
+    else node<false>(i, now, next);
+  }
+  // The same, for a pass that has tested uniform() once for all its nodes.
+  template <bool Uniform>
+  void node(int i, node_coefficients& now, node_coefficients& next) {
+    if constexpr (Uniform) {
       now = uniform_at(i, now_);
       next = uniform_at(i, next_);
     } else {
