@@ -3,15 +3,14 @@
 #include <QMetaMethod>
 
 #include <ctime>
-#include <memory>
 #include <ostream>
 
 #include "elapsed_time.h"
 #include "fatal_ending.h"
 #include "file_names.h"
-#include "grid_parameters.h"
 #include "messages.h"
 #include "parameter_files.h"
+#include "run_sequence.h"
 #include "wavefunction.h"
 
 namespace {
@@ -20,12 +19,6 @@ namespace {
 // warnings; set-up and clean-up tell everything.
 constexpr int set_up_level = 0;
 constexpr int step_level = 2;
-
-// A run that ends early destroys its objects without their farewell lines.
-void end_early(const char* text, wavefunction* wave = nullptr) {
-  error_line(text);
-  if (wave) wave->set_message_level(step_level);
-}
 
 }  // namespace
 
@@ -52,36 +45,29 @@ void TWavefunctionThread::simulate() {
   out << "TWavefunctionThread: watek obliczen funkcji falowej\n";
   const std::time_t start = std::time(nullptr);
 
-  auto grid = std::make_unique<grid_parameters>(working_grid_file.toStdString(), set_up_level);
-  if (grid->status != 0) return end_early("Blad: siec nie mogla byc prawidlowo zainicjowana\n\n");
-
-  auto wave = std::make_unique<wavefunction>(*grid, working_wavefunction_file.toStdString(), set_up_level);
-  if (wave->status != 0) return end_early("Blad: Funkcja falowa nie mogla byc prawidlowo zainicjowana\n\n", wave.get());
-  wave->set_message_level(step_level);
-
-  if (file_exists(file_name(potential_file_name)) &&
-      isSignalConnected(QMetaMethod::fromSignal(&TWavefunctionThread::OnPotentialPlotSaved))) {
-    emit OnPotentialPlotSaved(this);
-    stop_if_fatal_ending_ran();
-  }
-
-  const bool reports_steps = isSignalConnected(QMetaMethod::fromSignal(&TWavefunctionThread::OnStepForward));
-  for (int StepNumber = 1; StepNumber <= grid->tdim; ++StepNumber) {
-    wave->step_forward();
-    if (wave->status != 0)
-      return end_early("Blad: obliczenia propagacji funkcji falowej spowodowaly blad\n\n", wave.get());
-    wave->get_quantities(LastTime, LastNorm, LastCorrelation, LastPosition);
-    if (reports_steps) {
-      emit OnStepForward(this, StepNumber, QString::fromStdString(wave->last_plot_file));
+  run_request request;
+  request.grid_file = working_grid_file.toStdString();
+  request.wavefunction_file = working_wavefunction_file.toStdString();
+  request.message_level = set_up_level;
+  request.step_level = step_level;
+  request.before_steps = [this](wavefunction&) {
+    if (file_exists(file_name(potential_file_name)) &&
+        isSignalConnected(QMetaMethod::fromSignal(&TWavefunctionThread::OnPotentialPlotSaved))) {
+      emit OnPotentialPlotSaved(this);
       stop_if_fatal_ending_ran();
     }
-    if (TerminationRequested()) return;  // no final file, no duration, no "OK"
-  }
-
-  wave->save_wavefunction(file_name(final_file_name));
-  wave->set_message_level(set_up_level);
-  wave.reset();
-  grid.reset();
+    return true;
+  };
+  const bool reports_steps = isSignalConnected(QMetaMethod::fromSignal(&TWavefunctionThread::OnStepForward));
+  request.after_step = [this, reports_steps](int StepNumber, wavefunction& wave) {
+    wave.get_quantities(LastTime, LastNorm, LastCorrelation, LastPosition);
+    if (reports_steps) {
+      emit OnStepForward(this, StepNumber, QString::fromStdString(wave.last_plot_file));
+      stop_if_fatal_ending_ran();
+    }
+    return !TerminationRequested();  // a stopped run has no final file, no duration, no "OK"
+  };
+  if (run_sequence(request) != run_end::completed) return;
 
   const std::time_t end = std::time(nullptr);
   report_elapsed_time(static_cast<int>(end - start));

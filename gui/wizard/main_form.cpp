@@ -85,17 +85,17 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
   Edit6Exit();
   TrackBar4Change();
 
-  Parameters.initial_state_file = QStringLiteral("brak");
-  Parameters.projection = 0;
-  Parameters.projection_file = QStringLiteral("brak");
-  Parameters.function_interval = 0;  // until Edit4 is left once
-  Parameters.fft_interval = 0;
+  Parameters.nazwa_pliku = QStringLiteral("brak");
+  Parameters.rzutuj_na_plik = 0;
+  Parameters.rzutuj_nazwa_pliku = QStringLiteral("brak");
+  Parameters.co_ile_krokow_zapis_funkcji = 0;  // until Edit4 is left once
+  Parameters.co_ile_krokow_zapis_fft = 0;
   UseWellParameters = false;
-  Parameters.gauge = 0;
-  Parameters.mixed_gauge = 0;
-  Parameters.save_field = 0;
-  Parameters.save_potential = 1;
-  Parameters.absorber_type = 0;
+  Parameters.cechowanie_hamiltonianu = 0;
+  Parameters.pA_cechowanie_mieszane = 0;
+  Parameters.e_save = 0;
+  Parameters.v_save = 1;
+  Parameters.typ_pot_absorb = 0;
   Parameters.Uo_abs = Parameters.a_abs = 0;
   Parameters.Uor_abs = Parameters.Nr_abs = Parameters.Ni_abs = 0;
 

@@ -46,7 +46,7 @@ void TMainForm::WyborPotencjalu(QAbstractButton* Sender) {
   if (Sender == SpeedButton3) choice = {3, +1, "próg"};
   if (Sender == SpeedButton4) choice = {2, -1, "atom"};
   if (Sender && !Sender->isChecked()) Sender->setChecked(true);
-  Parameters.potential_type = choice.type;
+  Parameters.typ_potencjalu = choice.type;
   Parameters.potential_sign = choice.sign;
   Label30->setText(QString::fromUtf8(choice.label));
   // The step has no width; no potential has no depth either.
@@ -79,7 +79,7 @@ void TMainForm::TrackBar8Change() {
 
 void TMainForm::WyborFunkcjiPocz() {
   const int type = ListBox1->currentRow();
-  Parameters.initial_state_type = type;
+  Parameters.typ_funkcji_pocz = type;
   Panel3->setVisible(type == 1);
   Panel4->setVisible(type == 0);
   Panel5->setVisible(type == 2 || type == 3);
@@ -163,19 +163,19 @@ void TMainForm::Edit6Exit() {
 
 void TMainForm::Edit4Exit() {
   if (const auto interval = TextToInteger(Edit4->text()))
-    Parameters.plot_interval = Parameters.function_interval = *interval;
+    Parameters.co_ile_krokow_zapis_wykresu = Parameters.co_ile_krokow_zapis_funkcji = *interval;
 }
 
 void TMainForm::Edit5Exit() {
-  if (const auto offset = TextToInteger(Edit5->text())) Parameters.offset = *offset;
+  if (const auto offset = TextToInteger(Edit5->text())) Parameters.przesuniecie = *offset;
 }
 
-void TMainForm::Edit12Exit() { Parameters.initial_state_file = Edit12->text(); }
+void TMainForm::Edit12Exit() { Parameters.nazwa_pliku = Edit12->text(); }
 
 void TMainForm::RadioButton6Click() {
   const bool absorbing = RadioButton6->isChecked();
   Panel6->setVisible(absorbing);
-  Parameters.absorber_type = absorbing ? 1 : 0;
+  Parameters.typ_pot_absorb = absorbing ? 1 : 0;
 }
 
 void TMainForm::Edit13Exit() {

@@ -72,33 +72,33 @@ std::string grid_file_text(const WizardParameters& values) {
 std::string wavefunction_file_text(const WizardParameters& values, bool use_well_parameters) {
   line_writer file;
   file.real(values.wavefunction_version).end_line();
-  file.integer(values.initial_state_type).text(values.initial_state_file).end_line();
+  file.integer(values.typ_funkcji_pocz).text(values.nazwa_pliku).end_line();
   if (use_well_parameters)
     file.integer(0).real(values.a).real(values.Vo).integer(values.n).end_line();
   else
     file.real(values.x0).real(values.packet_width).real(values.k0).integer(values.n).end_line();
-  file.integer(values.plot_interval)
-      .integer(values.function_interval)
-      .integer(values.fft_interval)
-      .integer(values.offset)
+  file.integer(values.co_ile_krokow_zapis_wykresu)
+      .integer(values.co_ile_krokow_zapis_funkcji)
+      .integer(values.co_ile_krokow_zapis_fft)
+      .integer(values.przesuniecie)
       .end_line();
-  file.integer(values.gauge).end_line();
-  file.integer(values.projection).text(values.projection_file).end_line();
+  file.integer(values.cechowanie_hamiltonianu).end_line();
+  file.integer(values.rzutuj_na_plik).text(values.rzutuj_nazwa_pliku).end_line();
   return file.str();
 }
 
 std::string equation_file_text(const WizardParameters& values) {
   line_writer file;
   file.real(values.equation_version).end_line();
-  file.integer(values.potential_type).real(values.Vo).real(values.a).end_line();
+  file.integer(values.typ_potencjalu).real(values.Vo).real(values.a).end_line();
   file.real(values.Ec).real(values.Eo).real(values.w).real(values.k).real(values.phi).end_line();
   file.real(values.w2).real(values.w3).real(values.w4).end_line();
-  file.integer(values.envelope_type).real(values.T1).real(values.T2).end_line();
-  file.integer(values.mixed_gauge).end_line();
-  file.integer(values.absorber_type).real(values.Uo_abs).real(values.a_abs).end_line();
+  file.integer(values.typ_obwiedni).real(values.T1).real(values.T2).end_line();
+  file.integer(values.pA_cechowanie_mieszane).end_line();
+  file.integer(values.typ_pot_absorb).real(values.Uo_abs).real(values.a_abs).end_line();
   file.real(values.Uor_abs).real(values.Nr_abs).real(values.Ni_abs).end_line();
-  file.real(values.SN).end_line();
-  file.integer(values.save_potential).integer(values.save_field).end_line();
+  file.real(values.nieliniowosc_SN).end_line();
+  file.integer(values.v_save).integer(values.e_save).end_line();
   return file.str();
 }
 

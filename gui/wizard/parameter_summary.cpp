@@ -19,8 +19,8 @@ QString copy_name(const QString& name, const QString& working_name) {
 }
 
 QString initial_state_text(const WizardParameters& v) {
-  switch (v.initial_state_type) {
-    case 0: return QStringLiteral("czytana z pliku: ") + v.initial_state_file;
+  switch (v.typ_funkcji_pocz) {
+    case 0: return QStringLiteral("czytana z pliku: ") + v.nazwa_pliku;
     case 1: return QStringLiteral("gauss");
     case 2: return QStringLiteral("stan wlasny studni");
     case 3: return QStringLiteral("metoda strzalow");
@@ -43,19 +43,20 @@ void add_grid(QStringList& lines, const WizardParameters& v) {
 void add_initial_state(QStringList& lines, const WizardParameters& v) {
   lines << QString() << QStringLiteral("Parametry początkowej funkcji początkowej:")
         << QStringLiteral("Funkcja falowa Psi(x,t=0): ") + initial_state_text(v);
-  if (v.initial_state_type == 1)
+  if (v.typ_funkcji_pocz == 1)
     lines << QStringLiteral("xo=") + real(v.x0) + QStringLiteral(", a=") + real(v.packet_width) +
                  QStringLiteral(", k=") + real(v.k0);
-  else if (v.initial_state_type == 2 || v.initial_state_type == 3)
+  else if (v.typ_funkcji_pocz == 2 || v.typ_funkcji_pocz == 3)
     lines << QStringLiteral("Vo=") + real(v.Vo) + QStringLiteral(", a=") + real(v.a) + QStringLiteral(", n=") +
                  integer(v.n);
   lines << QStringLiteral("Ilość punktów czasowych pomiędzy zapisem do pliku: ")
-        << QStringLiteral("Funkcji: ") + integer(v.function_interval)
-        << QStringLiteral("Wykresow: ") + integer(v.plot_interval) << QStringLiteral("FFT: ") + integer(v.fft_interval)
-        << QStringLiteral("Offset: ") + integer(v.offset)
+        << QStringLiteral("Funkcji: ") + integer(v.co_ile_krokow_zapis_funkcji)
+        << QStringLiteral("Wykresow: ") + integer(v.co_ile_krokow_zapis_wykresu)
+        << QStringLiteral("FFT: ") + integer(v.co_ile_krokow_zapis_fft)
+        << QStringLiteral("Offset: ") + integer(v.przesuniecie)
         << QStringLiteral("Rzutowanie na dodatkowy plik ") +
-               (v.projection ? QStringLiteral("wlaczone (") + v.projection_file + QStringLiteral(")")
-                             : QStringLiteral("wylaczone"));
+               (v.rzutuj_na_plik ? QStringLiteral("wlaczone (") + v.rzutuj_nazwa_pliku + QStringLiteral(")")
+                                 : QStringLiteral("wylaczone"));
 }
 
 void add_equation(QStringList& lines, const WizardParameters& v) {
@@ -67,26 +68,27 @@ void add_equation(QStringList& lines, const WizardParameters& v) {
   static const QStringList absorbers{QStringLiteral("brak pot. absorb."), QStringLiteral("NIP-Kosloff"),
                                      QStringLiteral("NIP/NCP-power")};
   lines << QString() << QStringLiteral("Parametry potencjału i cechowania:")
-        << QStringLiteral("Potencjal wiazacy V(x,t): ") + name_of(v.potential_type, potentials) +
+        << QStringLiteral("Potencjal wiazacy V(x,t): ") + name_of(v.typ_potencjalu, potentials) +
                QStringLiteral(", Vo=") + real(v.Vo) + QStringLiteral(", a=") + real(v.a)
         << QStringLiteral("Pole zewnetrzne E(x,t): Ec=") + real(v.Ec) + QStringLiteral(", Eo=") + real(v.Eo) +
                QStringLiteral(", w=") + real(v.w) + QStringLiteral(", k=") + real(v.k) + QStringLiteral(", phi=") +
                real(v.phi)
         << QStringLiteral("w2=") + real(v.w2) + QStringLiteral(", w3=") + real(v.w3) + QStringLiteral(", w4=") +
                real(v.w4)
-        << QStringLiteral("Obwiednia impulsu f(t): ") + name_of(v.envelope_type, envelopes) + QStringLiteral(", T1=") +
+        << QStringLiteral("Obwiednia impulsu f(t): ") + name_of(v.typ_obwiedni, envelopes) + QStringLiteral(", T1=") +
                real(v.T1) + QStringLiteral(", T2=") + real(v.T2)
-        << (v.mixed_gauge == 1 ? QStringLiteral("Cechowanie mieszane wlaczone (ignorowane przy wyborze cechowania dE)")
-                               : QStringLiteral("Cechowanie mieszane wylaczone"))
-        << QStringLiteral("Potencjal absorbujacy U_abs(x,t): ") + name_of(v.absorber_type, absorbers) +
+        << (v.pA_cechowanie_mieszane == 1
+                ? QStringLiteral("Cechowanie mieszane wlaczone (ignorowane przy wyborze cechowania dE)")
+                : QStringLiteral("Cechowanie mieszane wylaczone"))
+        << QStringLiteral("Potencjal absorbujacy U_abs(x,t): ") + name_of(v.typ_pot_absorb, absorbers) +
                QStringLiteral(", Uo_abs=") + real(v.Uo_abs) + QStringLiteral(", a_abs=") + real(v.a_abs)
         << QStringLiteral("(par. dod. w NIP/NCP-power: Uor_abs=") + real(v.Uor_abs) + QStringLiteral(", Nr_abs=") +
                real(v.Nr_abs) + QStringLiteral(", Ni_abs=") + real(v.Ni_abs) + QStringLiteral(")")
-        << QStringLiteral("Nieliniowosc SN=") + real(v.SN)
-        << (v.save_potential == 1 ? QStringLiteral("Potencjał zostanie zapisany do pliku: v(x).dat")
-                                  : QStringLiteral("Potencjał nie zostanie zapisany do pliku i pokazany na wykresie"))
-        << (v.save_field == 1 ? QStringLiteral("Pole zewnętrzne zostanie zapisany do pliku: e(t).dat")
-                              : QStringLiteral("Pole zewnętrzne nie zostanie zapisane do pliku"));
+        << QStringLiteral("Nieliniowosc SN=") + real(v.nieliniowosc_SN)
+        << (v.v_save == 1 ? QStringLiteral("Potencjał zostanie zapisany do pliku: v(x).dat")
+                          : QStringLiteral("Potencjał nie zostanie zapisany do pliku i pokazany na wykresie"))
+        << (v.e_save == 1 ? QStringLiteral("Pole zewnętrzne zostanie zapisany do pliku: e(t).dat")
+                          : QStringLiteral("Pole zewnętrzne nie zostanie zapisane do pliku"));
 }
 
 // Each group of tests appends its heading and the lines of the conditions
@@ -105,8 +107,8 @@ void test_grid(QStringList& lines, const WizardParameters& v) {
 
 void test_initial_state(QStringList& lines, const WizardParameters& v) {
   lines << QStringLiteral("Test parametrów początkowej funkcji falowej...");
-  const bool well_state = v.initial_state_type == 2;
-  if (v.initial_state_type == 0 && v.initial_state_file.isEmpty())
+  const bool well_state = v.typ_funkcji_pocz == 2;
+  if (v.typ_funkcji_pocz == 0 && v.nazwa_pliku.isEmpty())
     lines << QStringLiteral("Błąd: Brak nazwy pliku funkcji poczatkowej");
   if (v.x0 < v.xmin || v.x0 > v.xmax)
     lines << QStringLiteral(
@@ -120,42 +122,44 @@ void test_initial_state(QStringList& lines, const WizardParameters& v) {
   if (well_state && v.Vo > 0) lines << QStringLiteral("Błąd: Bariera potencjału nie posiada stanów związanych (Uo<0)");
   if (well_state && v.Vo == 0)
     lines << QStringLiteral("Ostrzeżenie: Taki potencjał to żaden potencjał  - nie posiada stanów własnych (Uo=0)");
-  if (v.function_interval < 0) lines << QStringLiteral("Błąd: Błędna ilość kroków między zapisami pełnej funkcji (<0)");
-  if (v.plot_interval < 0) lines << QStringLiteral("Błąd: Błędna ilość kroków między zapisami wykresu (<0)");
-  if (v.tdim < v.function_interval)
+  if (v.co_ile_krokow_zapis_funkcji < 0)
+    lines << QStringLiteral("Błąd: Błędna ilość kroków między zapisami pełnej funkcji (<0)");
+  if (v.co_ile_krokow_zapis_wykresu < 0)
+    lines << QStringLiteral("Błąd: Błędna ilość kroków między zapisami wykresu (<0)");
+  if (v.tdim < v.co_ile_krokow_zapis_funkcji)
     lines << QStringLiteral(
         "Ostrzeżenie: Ilość kroków między zapisami pełnej funkcji jest większa niż wymiar czasowy sieci");
-  if (v.tdim < v.plot_interval)
+  if (v.tdim < v.co_ile_krokow_zapis_wykresu)
     lines << QStringLiteral("Ostrzeżenie: Ilość kroków między zapisami wykresu jest większa niż wymiar czasowy sieci");
-  if (v.function_interval != 0 && v.offset >= v.function_interval)
+  if (v.co_ile_krokow_zapis_funkcji != 0 && v.przesuniecie >= v.co_ile_krokow_zapis_funkcji)
     lines << QStringLiteral(
         "Ostrzeżenie: Przesunięcie zapisu jest większe niż lub równe ilości kroków między zapisami pełnej "
         "funkcji");
-  if (v.plot_interval != 0 && v.offset >= v.plot_interval)
+  if (v.co_ile_krokow_zapis_wykresu != 0 && v.przesuniecie >= v.co_ile_krokow_zapis_wykresu)
     lines << QStringLiteral(
         "Ostrzeżenie: Przesunięcie zapisu jest większe niż lub równe ilości kroków między zapisami wykresu");
-  if (v.initial_state_file.contains(QLatin1Char(' ')))
+  if (v.nazwa_pliku.contains(QLatin1Char(' ')))
     lines << QStringLiteral(
         "Błąd: Nazwa pliku funkcji początkowej zawiera spację i nie będzie prawidłowo odczytana przez program "
         "wykonujący obliczenia");
   // The core holds the name as the bytes the file carries (UTF-8), so a
   // name with Polish letters reaches the limit in fewer characters.
-  if (v.initial_state_file.toUtf8().size() > longest_file_name)
+  if (v.nazwa_pliku.toUtf8().size() > longest_file_name)
     lines << QStringLiteral("Błąd: Nazwa pliku funkcji początkowej jest zbyt długa (maksymalna ilość znaków to ") +
                  integer(longest_file_name) + QStringLiteral(")");
 }
 
 void test_potential(QStringList& lines, const WizardParameters& v) {
   lines << QStringLiteral("Test równania Schroedingera (potencjał)...");
-  const bool potential = v.potential_type != 0;
+  const bool potential = v.typ_potencjalu != 0;
   if (potential && v.Vo > 0)
     lines << QStringLiteral("Ostrzeżenie: Potencjał ma dodatnią głębokość: bariera potencjału (Vo>0)");
-  if (potential && v.potential_type == 1 && v.a > 0 && v.a < 3 * v.dx)
+  if (potential && v.typ_potencjalu == 1 && v.a > 0 && v.a < 3 * v.dx)
     lines << QStringLiteral(
         "Ostrzeżenie: Szerokość studni potencjału jest mniejsza niż sześciokrotność kroku sieci przestrzennej "
         "(a<3dx)");
   if (potential && v.a <= 0) lines << QStringLiteral("Błąd: Błędna szerokość studni potencjału (a<=0)");
-  if (v.potential_type == 1 && v.initial_state_type == 3)
+  if (v.typ_potencjalu == 1 && v.typ_funkcji_pocz == 3)
     lines << QStringLiteral("Ostrzeżenie: Metoda strzałów nadaje się w zasadzie tylko do gładkich potencjałów");
   if (potential && v.Vo == 0)
     lines << QStringLiteral("Ostrzeżenie: Zamiast ustalać Vo=0 lepiej wybrać Brak potencjału - skróci to obliczenia");
@@ -181,11 +185,11 @@ void test_field(QStringList& lines, const WizardParameters& v) {
           "Ostrzeżenie: Maksymalna predkosc swobodnej czastki klasycznej jest większa niż maksymalna prędkość "
           "dopuszczalna na sieci o tym kroku przestrzennym (Eox/wx>Pi/dx)");
   }
-  if (v.potential_type != 0 && v.w * v.a > pi / 2)
+  if (v.typ_potencjalu != 0 && v.w * v.a > pi / 2)
     lines << QStringLiteral(
         "Ostrzeżenie: Wielkosc studni jest porównywalna z długością fali w kierunku x - przybliżenie dipolowe "
         "może nie mieć sensu");
-  if (v.potential_type != 0 && (v.xmax - v.xmin) * v.w > 2 * pi)
+  if (v.typ_potencjalu != 0 && (v.xmax - v.xmin) * v.w > 2 * pi)
     lines << QStringLiteral(
         "Ostrzeżenie: Zakres sieci x jest porównywalna z długością fali w kierunku x - przybliżenie dipolowe "
         "może nie mieć sensu");
@@ -193,7 +197,7 @@ void test_field(QStringList& lines, const WizardParameters& v) {
 
 void test_other(QStringList& lines, const WizardParameters& v) {
   lines << QStringLiteral("Test równania Schroedingera (inne)...");
-  if (v.absorber_type == 0) return;
+  if (v.typ_pot_absorb == 0) return;
   if (v.Uo_abs == 0)
     lines << QStringLiteral(
         "Ostrzeżenie: Głębokość potencjału absorbującego jest równa zero (Uo_abs=0) - ze względu na koszt "

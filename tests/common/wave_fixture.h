@@ -27,39 +27,41 @@ struct grid_file {
 };
 
 struct equation_file {
-  int potential = 0;
+  int typ_potencjalu = 0;
   double Vo = 0, a = 0, Ec = 0, Eo = 0, w = 0, k = 0, phi = 0, w2 = 0, w3 = 0, w4 = 0;
-  int envelope = 0;
+  int typ_obwiedni = 0;
   double T1 = 0, T2 = 0;
-  int mixed_gauge = 0;
-  int absorber = 0;
+  int pA_cechowanie_mieszane = 0;
+  int typ_pot_absorb = 0;
   double Uo_abs = 0, a_abs = 0, Uor_abs = 0, Nr_abs = 1, Ni_abs = 1;
-  double SN = 0;
+  double nieliniowosc_SN = 0;
   int v_save = 0, e_save = 0;
   void write(const std::string& name = "1d-eq.par") const {
     std::ofstream out(name);
-    out << std::setprecision(17) << "1\n" << potential << " " << Vo << " " << a << "\n"
+    out << std::setprecision(17) << "1\n" << typ_potencjalu << " " << Vo << " " << a << "\n"
         << Ec << " " << Eo << " " << w << " " << k << " " << phi << "\n" << w2 << " " << w3 << " " << w4 << "\n"
-        << envelope << " " << T1 << " " << T2 << "\n" << mixed_gauge << "\n" << absorber << " " << Uo_abs
-        << " " << a_abs << "\n" << Uor_abs << " " << Nr_abs << " " << Ni_abs << "\n" << SN << "\n"
-        << v_save << " " << e_save << "\n";
+        << typ_obwiedni << " " << T1 << " " << T2 << "\n" << pA_cechowanie_mieszane << "\n" << typ_pot_absorb
+        << " " << Uo_abs << " " << a_abs << "\n" << Uor_abs << " " << Nr_abs << " " << Ni_abs << "\n"
+        << nieliniowosc_SN << "\n" << v_save << " " << e_save << "\n";
   }
 };
 
 struct psi_file {
-  int kind = 1;
-  std::string initial_file = "brak";
+  int typ_funkcji_pocz = 1;
+  std::string nazwa_pliku = "brak";
   double x0 = 0, a = 1, k = 0;
   int n = 1;
-  int plot_period = 0, psi_period = 0, fft_period = 0, offset = 0;
-  int gauge = 0;
-  int project = 0;
-  std::string project_file = "brak";
+  int co_ile_krokow_zapis_wykresu = 0, co_ile_krokow_zapis_funkcji = 0, co_ile_krokow_zapis_fft = 0;
+  int przesuniecie = 0;
+  int cechowanie_hamiltonianu = 0;
+  int rzutuj_na_plik = 0;
+  std::string rzutuj_nazwa_pliku = "brak";
   std::string text() const {
     std::ostringstream out;
-    out << std::setprecision(17) << "1\n" << kind << " " << initial_file << "\n" << x0 << " " << a << " " << k
-        << " " << n << "\n" << plot_period << " " << psi_period << " " << fft_period << " " << offset << "\n"
-        << gauge << "\n" << project << " " << project_file << "\n";
+    out << std::setprecision(17) << "1\n" << typ_funkcji_pocz << " " << nazwa_pliku << "\n" << x0 << " " << a
+        << " " << k << " " << n << "\n" << co_ile_krokow_zapis_wykresu << " " << co_ile_krokow_zapis_funkcji << " "
+        << co_ile_krokow_zapis_fft << " " << przesuniecie << "\n" << cechowanie_hamiltonianu << "\n"
+        << rzutuj_na_plik << " " << rzutuj_nazwa_pliku << "\n";
     return out.str();
   }
   void write(const std::string& name = "1d-psi.par") const { std::ofstream(name) << text(); }

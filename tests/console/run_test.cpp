@@ -104,7 +104,7 @@ TEST_F(Run, WavefunctionFailureExitsWithOneAndNoFarewell) {
   EXPECT_EQ(capture.messages().find("Usuwanie"), std::string::npos);
 
   psi_values.n = 1;
-  psi_values.gauge = 5;  // fails after the arrays exist
+  psi_values.cechowanie_hamiltonianu = 5;  // fails after the arrays exist
   capture.clear();
   EXPECT_EQ(run(1), 1);
   EXPECT_EQ(capture.messages().find("Usuwanie"), std::string::npos);
@@ -113,8 +113,8 @@ TEST_F(Run, WavefunctionFailureExitsWithOneAndNoFarewell) {
 
 TEST_F(Run, HomogeneousSystemStopsThePropagation) {
   grid_values = {4, 0, 3, 5, 0, 0.1};
-  psi_values.kind = 0;
-  psi_values.initial_file = "zero.dat";
+  psi_values.typ_funkcji_pocz = 0;
+  psi_values.nazwa_pliku = "zero.dat";
   core_capture::write_file("zero.dat", "0 0\n0 0\n0 0\n0 0\n-4\n4\n");
   EXPECT_EQ(run(1), 1);
   EXPECT_EQ(capture.errors(),

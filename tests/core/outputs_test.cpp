@@ -93,8 +93,8 @@ TEST_F(Outputs, WavefunctionFileReadsBackAsInitialState) {
   EXPECT_EQ(written[written.size() - 2], "-4");
   EXPECT_EQ(written.back(), "4");
   EXPECT_EQ(lines("fft00000.dat").size(), 5u + 4096 + 2);
-  psi_values.kind = 0;
-  psi_values.initial_file = "start.dat";
+  psi_values.typ_funkcji_pocz = 0;
+  psi_values.nazwa_pliku = "start.dat";
   capture.clear();
   start(1);
   for (int i = 1; i < wave->N; ++i) EXPECT_EQ(wave->initial[i], first[i]) << i;
@@ -102,20 +102,20 @@ TEST_F(Outputs, WavefunctionFileReadsBackAsInitialState) {
 
   // One more comment line at the top reads the same values.
   core_capture::write_file("start2.dat", "#extra\n" + core_capture::read_file("start.dat"));
-  psi_values.initial_file = "start2.dat";
+  psi_values.nazwa_pliku = "start2.dat";
   start(1);
   for (int i = 1; i < wave->N; ++i) EXPECT_EQ(wave->initial[i], first[i]) << i;
 }
 
 TEST_F(Outputs, ProjectionOnTheFirstWavefunctionFileEqualsTheOverlap) {
   psi_values.k = 1;
-  psi_values.plot_period = 0;
+  psi_values.co_ile_krokow_zapis_wykresu = 0;
   equation_values.Eo = 0.5;
   equation_values.w = 2;
-  psi_values.gauge = 1;  // the gauge phase enters both sums
+  psi_values.cechowanie_hamiltonianu = 1;  // the gauge phase enters both sums
   start();
-  psi_values.project = 1;
-  psi_values.project_file = "first.dat";
+  psi_values.rzutuj_na_plik = 1;
+  psi_values.rzutuj_nazwa_pliku = "first.dat";
   std::filesystem::rename("psi00000.dat", "first.dat");
   start();
   for (int s = 0; s < 3; ++s) ASSERT_EQ(wave->step_forward(), 0);
@@ -142,8 +142,8 @@ TEST_F(Outputs, ProjectionOnTheFirstWavefunctionFileEqualsTheOverlap) {
 }
 
 TEST_F(Outputs, MissingProjectionFileWarnsEveryNode) {
-  psi_values.project = 1;
-  psi_values.project_file = "nowhere.dat";
+  psi_values.rzutuj_na_plik = 1;
+  psi_values.rzutuj_nazwa_pliku = "nowhere.dat";
   testing::internal::CaptureStdout();
   start();
   wave->step_forward();
@@ -155,8 +155,8 @@ TEST_F(Outputs, MissingProjectionFileWarnsEveryNode) {
 }
 
 TEST_F(Outputs, QuantityMessagesAndStepLine) {
-  psi_values.project = 1;
-  psi_values.project_file = "psi00000.dat";  // written at the end of construction
+  psi_values.rzutuj_na_plik = 1;
+  psi_values.rzutuj_nazwa_pliku = "psi00000.dat";  // written at the end of construction
   start(0);
   capture.clear();
   wave->compute_overlap();

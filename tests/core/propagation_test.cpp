@@ -129,30 +129,30 @@ struct DenseReference : Propagation {
     grid_values = {40, -10, 10, 6, 0.3, 0.05};
     psi_values.x0 = -1;
     psi_values.k = 1.5;
-    equation_values.potential = 2;  // soft core
+    equation_values.typ_potencjalu = 2;  // soft core
     equation_values.Vo = -1;
     equation_values.a = 1;
     equation_values.Ec = 0.01;
     equation_values.Eo = 0.3;
     equation_values.w = 0.7;
     equation_values.phi = 0.2;
-    equation_values.envelope = 2;
+    equation_values.typ_obwiedni = 2;
     equation_values.T1 = 0.2;
     equation_values.T2 = 0.1;
   }
 };
 
 TEST_F(DenseReference, LengthGaugeWithAbsorberAndNonlinearity) {
-  equation_values.absorber = 1;
+  equation_values.typ_pot_absorb = 1;
   equation_values.Uo_abs = 0.8;
   equation_values.a_abs = 1;
-  equation_values.SN = 0.4;
+  equation_values.nieliniowosc_SN = 0.4;
   expect_dense_agreement(*this, 5);
 }
 
 TEST_F(DenseReference, VelocityGaugeFieldUniformInX) {
-  psi_values.gauge = 1;
-  equation_values.absorber = 2;
+  psi_values.cechowanie_hamiltonianu = 1;
+  equation_values.typ_pot_absorb = 2;
   equation_values.Uo_abs = 0.5;
   equation_values.Uor_abs = 0.2;
   equation_values.a_abs = 3;
@@ -163,7 +163,7 @@ TEST_F(DenseReference, VelocityGaugeFieldUniformInX) {
 TEST_F(DenseReference, BothGaugesWithAFieldThatDependsOnX) {
   equation_values.k = 0.3;
   expect_dense_agreement(*this, 4);
-  psi_values.gauge = 1;
+  psi_values.cechowanie_hamiltonianu = 1;
   expect_dense_agreement(*this, 4);
 }
 
@@ -184,10 +184,10 @@ TEST_F(Propagation, FreeGaussianKeepsNormAndMovesWithVelocityK) {
 
 TEST_F(Propagation, WellStatesStayStationary) {
   grid_values = {601, -15, 15, 400, 0, 0.05};
-  equation_values.potential = 1;  // the same well as the initial state
+  equation_values.typ_potencjalu = 1;  // the same well as the initial state
   equation_values.Vo = -1;
   equation_values.a = 2;
-  psi_values.kind = 2;
+  psi_values.typ_funkcji_pocz = 2;
   psi_values.a = 2;
   psi_values.k = -1;
   start();
@@ -198,9 +198,9 @@ TEST_F(Propagation, WellStatesStayStationary) {
   // The shooting state of the soft-core potential, on a grid symmetric about
   // its minimum with an even point count.
   grid_values.xdim = 600;
-  equation_values.potential = 2;
+  equation_values.typ_potencjalu = 2;
   equation_values.a = 1;
-  psi_values.kind = 3;
+  psi_values.typ_funkcji_pocz = 3;
   start();
   run(400);
   EXPECT_GT(wave->overlap, 0.999);
@@ -223,7 +223,7 @@ TEST_F(Propagation, GaugesAgreeOnPositionAndOverlap) {
   EXPECT_GT(std::fabs(position.back()), 0.5) << "the field must move the packet";
 
   equation_values.phi = M_PI;
-  psi_values.gauge = 1;
+  psi_values.cechowanie_hamiltonianu = 1;
   start();
   for (int s = 0; s < 500; ++s) {
     ASSERT_EQ(wave->step_forward(), 0);
@@ -234,7 +234,7 @@ TEST_F(Propagation, GaugesAgreeOnPositionAndOverlap) {
 
 TEST_F(Propagation, KosloffAbsorberTakesThePacket) {
   grid_values = {801, -20, 20, 800, 0, 0.01};
-  equation_values.absorber = 1;
+  equation_values.typ_pot_absorb = 1;
   equation_values.Uo_abs = 1;
   equation_values.a_abs = 2;
   psi_values.a = 0.5;
@@ -249,8 +249,8 @@ TEST_F(Propagation, KosloffAbsorberTakesThePacket) {
 TEST_F(Propagation, SaveScheduleWritesTheFilesDue) {
   grid_values = {16, -5, 5, 12, 0, 0.01};
   for (int offset : {2, 7, -3}) {
-    psi_values.plot_period = 5;
-    psi_values.offset = offset;
+    psi_values.co_ile_krokow_zapis_wykresu = 5;
+    psi_values.przesuniecie = offset;
     start();
     EXPECT_EQ(wave->last_plot_file, "plt00000.dat");
     std::vector<std::string> plots;
@@ -276,7 +276,9 @@ TEST_F(Propagation, EveryPeriodOneOrAllOff) {
   }
   EXPECT_EQ(files, 3) << "only the counter-0 files";
 
-  psi_values.plot_period = psi_values.psi_period = psi_values.fft_period = 1;
+  psi_values.co_ile_krokow_zapis_wykresu = 1;
+  psi_values.co_ile_krokow_zapis_funkcji = 1;
+  psi_values.co_ile_krokow_zapis_fft = 1;
   start(0);
   capture.clear();
   run(7);
@@ -298,8 +300,8 @@ TEST_F(Propagation, EveryPeriodOneOrAllOff) {
 
 TEST_F(Propagation, AllZeroStateEndsWithTheSolversCode) {
   grid_values = {4, 0, 3, 3, 0, 0.1};
-  psi_values.kind = 0;
-  psi_values.initial_file = "zero.dat";
+  psi_values.typ_funkcji_pocz = 0;
+  psi_values.nazwa_pliku = "zero.dat";
   core_capture::write_file("zero.dat", "0 0\n0 0\n0 0\n0 0\n");
   start();
   EXPECT_EQ(capture.errors(), "\n\t*** Uwaga! Norma funkcji poczatkowej wczytywanej z pliku rozna od 1\n\n");

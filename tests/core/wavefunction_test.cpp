@@ -51,16 +51,16 @@ TEST_F(Wavefunction, StartUpLinesAtDefaultLevel) {
 TEST_F(Wavefunction, SummariesAtLevelZeroInOrder) {
   grid_values = {64, -10, 10, 5, 0, 0.01};
   psi_values = {};
-  psi_values.kind = 1;
+  psi_values.typ_funkcji_pocz = 1;
   psi_values.x0 = 0.5;
   psi_values.a = 2;
   psi_values.k = 0.25;
-  psi_values.plot_period = 3;
-  psi_values.psi_period = 4;
-  psi_values.fft_period = 5;
-  psi_values.offset = -2;
-  psi_values.project = 1;
-  psi_values.project_file = "proj.dat";
+  psi_values.co_ile_krokow_zapis_wykresu = 3;
+  psi_values.co_ile_krokow_zapis_funkcji = 4;
+  psi_values.co_ile_krokow_zapis_fft = 5;
+  psi_values.przesuniecie = -2;
+  psi_values.rzutuj_na_plik = 1;
+  psi_values.rzutuj_nazwa_pliku = "proj.dat";
   auto& g = write_run(0);
   capture.clear();
   {
@@ -131,7 +131,7 @@ TEST_F(Wavefunction, VersionAndParameterChecks) {
 }
 
 TEST_F(Wavefunction, BadKindAndGaugeFailAfterAllocation) {
-  psi_values.kind = 4;
+  psi_values.typ_funkcji_pocz = 4;
   auto& g = write_run(0);
   {
     wavefunction wave(g, "1d-psi.par", 0);
@@ -141,8 +141,8 @@ TEST_F(Wavefunction, BadKindAndGaugeFailAfterAllocation) {
     EXPECT_NE(capture.messages().find("(wymiar sieci: 64, zle okreslony typ funkcji, dE)...\n"), std::string::npos);
     EXPECT_EQ(capture.errors(), "\n\t*** Blad: typ funkcji zle okreslony\n");
   }
-  psi_values.kind = 1;
-  psi_values.gauge = 2;
+  psi_values.typ_funkcji_pocz = 1;
+  psi_values.cechowanie_hamiltonianu = 2;
   psi_values.write();
   capture.clear();
   wavefunction wave(g, "1d-psi.par", 1);
@@ -218,12 +218,12 @@ TEST_F(Wavefunction, GaussianIsNormalisedWithTheFourADivisor) {
 
 TEST_F(Wavefunction, WellAndShootingStatesFillTheInitialArray) {
   grid_values = {400, -20, 20, 5, 0, 0.01};
-  equation_values.potential = 2;  // soft-core, for the shooting state
+  equation_values.typ_potencjalu = 2;  // soft-core, for the shooting state
   equation_values.Vo = -1;
   equation_values.a = 1;
   for (int kind : {2, 3}) {
     psi_values = {};
-    psi_values.kind = kind;
+    psi_values.typ_funkcji_pocz = kind;
     psi_values.a = 2;
     psi_values.k = -1;  // the well's depth Uo
     auto& g = write_run();

@@ -26,7 +26,7 @@ inline WizardParameters small_run_parameters(int tdim = 30) {
   values.tdim = tdim;
   values.dt = 0.05;
   values.tmax = tdim * values.dt;
-  values.plot_interval = 5;
+  values.co_ile_krokow_zapis_wykresu = 5;
   return values;
 }
 

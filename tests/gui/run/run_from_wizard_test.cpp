@@ -300,7 +300,7 @@ TEST_F(WizardRun, NamedFilesWithAMissingOneRunOnTheOldWorkingFile) {
   WizardParameters old_values = small_run_parameters(20);
   write_working_files(old_values, false);
   WizardParameters named = small_run_parameters(40);
-  named.plot_interval = 10;
+  named.co_ile_krokow_zapis_wykresu = 10;
   core_capture::write_file("moje-psi.par", wavefunction_file_text(named, false));
   core_capture::write_file("moje-eq.par", equation_file_text(named));
   press_next();

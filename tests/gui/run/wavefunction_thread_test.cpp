@@ -141,7 +141,7 @@ TEST_F(ThreadRun, NoTimeStepsStillWritesTheFinalFile) {
 
 TEST_F(ThreadRun, NoPotentialFileNoPotentialEvent) {
   WizardParameters values = small_run_parameters(5);
-  values.save_potential = 0;
+  values.v_save = 0;
   write_files(values);
   run(true);
   EXPECT_TRUE(potential_events.empty());
@@ -214,8 +214,8 @@ TEST_F(ThreadRun, FatalEndingInAHandlerStopsTheRun) {
 
 TEST_F(ThreadRun, FatalCoreErrorDuringConstructionStopsTheRun) {
   WizardParameters values = small_run_parameters(10);
-  values.initial_state_type = 0;
-  values.initial_state_file = "nie-ma.dat";
+  values.typ_funkcji_pocz = 0;
+  values.nazwa_pliku = "nie-ma.dat";
   write_files(values);
   run(true);
   EXPECT_TRUE(steps.empty());

@@ -322,7 +322,7 @@ TEST_F(MainFormTest, BrowsingTakesTheChosenFileAndItsLeaveHandler) {
   form.Edit12->setText("stary.dat");
   form.Button11->click();
   EXPECT_EQ(form.Edit12->text(), answer.choice);
-  EXPECT_EQ(form.Parameters.initial_state_file, answer.choice);
+  EXPECT_EQ(form.Parameters.nazwa_pliku, answer.choice);
   EXPECT_EQ(answer.title, "Wybierz plik");
   EXPECT_EQ(answer.directory, QDir::currentPath());
   EXPECT_EQ(answer.suffix, "dat");

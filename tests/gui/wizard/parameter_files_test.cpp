@@ -16,7 +16,7 @@ namespace {
 // The wizard's values as its constructor leaves them.
 WizardParameters start_values() {
   WizardParameters values;
-  values.absorber_type = 0;
+  values.typ_pot_absorb = 0;
   values.Uo_abs = 1.0;
   values.a_abs = 5.0;
   return values;
@@ -65,8 +65,8 @@ TEST(WorkingFiles, WavefunctionFileOfTheStartValues) {
 
 TEST(WorkingFiles, WellStateCarriesThePotentialsWidthAndDepth) {
   WizardParameters values = start_values();
-  values.initial_state_type = 2;
-  values.potential_type = 1;
+  values.typ_funkcji_pocz = 2;
+  values.typ_potencjalu = 1;
   values.a = 2.5;
   values.Vo = -3.5;
   values.x0 = 7;  // a packet value, not written for a well state
@@ -77,8 +77,8 @@ TEST(WorkingFiles, WellStateCarriesThePotentialsWidthAndDepth) {
 
 TEST(WorkingFiles, EmptyInitialStateNameLeavesItsPlaceEmpty) {
   WizardParameters values = start_values();
-  values.initial_state_type = 0;
-  values.initial_state_file.clear();
+  values.typ_funkcji_pocz = 0;
+  values.nazwa_pliku.clear();
   const std::string text = wavefunction_file_text(values, false);
   EXPECT_NE(text.find("\n0 \n"), std::string::npos) << text;
 }
@@ -101,7 +101,7 @@ TEST(WorkingFiles, EquationFileOfTheStartValues) {
 TEST(WorkingFiles, WritesTheThreeFilesAndTellsWhat) {
   core_capture capture;
   WizardParameters values = start_values();
-  values.absorber_type = 1;
+  values.typ_pot_absorb = 1;
   const QStringList lines = write_working_files(values, false);
   EXPECT_EQ(lines, QStringList({"Zapisuję parametry symulacji do plików roboczych:", "1d-grid.par (wersja 1)",
                                 "1d-eq.par (wersja 1)", "1d-psi.par (wersja 1)"}));

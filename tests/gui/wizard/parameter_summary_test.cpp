@@ -80,18 +80,18 @@ TEST_F(SummaryTest, SavedCopiesAreListedAndWorkingNamesMarked) {
 
 TEST_F(SummaryTest, InitialStatesPotentialsAndSwitches) {
   WizardParameters values;
-  values.initial_state_type = 0;
-  values.initial_state_file = "start.dat";
-  values.potential_type = 3;
+  values.typ_funkcji_pocz = 0;
+  values.nazwa_pliku = "start.dat";
+  values.typ_potencjalu = 3;
   values.Vo = 2.5;
   values.a = 1.25;
-  values.envelope_type = 4;
-  values.mixed_gauge = 1;
-  values.absorber_type = 2;
-  values.projection = 1;
-  values.projection_file = "rzut.dat";
-  values.save_potential = 0;
-  values.save_field = 1;
+  values.typ_obwiedni = 4;
+  values.pA_cechowanie_mieszane = 1;
+  values.typ_pot_absorb = 2;
+  values.rzutuj_na_plik = 1;
+  values.rzutuj_nazwa_pliku = "rzut.dat";
+  values.v_save = 0;
+  values.e_save = 1;
   QStringList lines = summary_lines(values, saved_copies{}, ".");
   EXPECT_TRUE(lines.contains("Funkcja falowa Psi(x,t=0): czytana z pliku: start.dat"));
   EXPECT_EQ(lines[lines.indexOf("Funkcja falowa Psi(x,t=0): czytana z pliku: start.dat") + 1],
@@ -104,12 +104,12 @@ TEST_F(SummaryTest, InitialStatesPotentialsAndSwitches) {
   EXPECT_TRUE(lines.contains("Potencjał nie zostanie zapisany do pliku i pokazany na wykresie"));
   EXPECT_TRUE(lines.contains("Pole zewnętrzne zostanie zapisany do pliku: e(t).dat"));
 
-  values.initial_state_type = 3;
+  values.typ_funkcji_pocz = 3;
   values.n = 2;
   lines = summary_lines(values, saved_copies{}, ".");
   EXPECT_TRUE(lines.contains("Funkcja falowa Psi(x,t=0): metoda strzalow"));
   EXPECT_TRUE(lines.contains("Vo=2.5, a=1.25, n=2"));
-  values.initial_state_type = 2;
+  values.typ_funkcji_pocz = 2;
   EXPECT_TRUE(summary_lines(values, saved_copies{}, ".").contains("Funkcja falowa Psi(x,t=0): stan wlasny studni"));
 }
 
@@ -146,8 +146,8 @@ TEST_F(SummaryTest, EveryTestLineHasItsTrigger) {
       {"Błąd: Błędny krok sieci czasowej (dt<=0)", [&](auto& v) { v.dt = nan; }},
       {"Błąd: Brak nazwy pliku funkcji poczatkowej",
        [](auto& v) {
-         v.initial_state_type = 0;
-         v.initial_state_file.clear();
+         v.typ_funkcji_pocz = 0;
+         v.nazwa_pliku.clear();
        }},
       {"Ostrzeżenie: Położenie funkcji początkowej (x0) wykracza poza zakres sieci (xmin lub xmax)",
        [](auto& v) { v.x0 = 100.5; }},
@@ -156,71 +156,71 @@ TEST_F(SummaryTest, EveryTestLineHasItsTrigger) {
       {"Ostrzeżenie: Szerokość studni potencjału dla której obliczany jest stan własny jest mniejsza niż "
        "sześciokrotność kroku sieci przestrzennej (a<3dx)",
        [](auto& v) {
-         v.initial_state_type = 2;
+         v.typ_funkcji_pocz = 2;
          v.a = 0.5;  // dx is about 0.1955
          v.Vo = -1;
        }},
       {"Błąd: Błędna szerokość studni potencjału dla której obliczany jest stan własny (a<=0)",
        [](auto& v) {
-         v.initial_state_type = 2;
+         v.typ_funkcji_pocz = 2;
          v.Vo = -1;
        }},
       {"Błąd: Bariera potencjału nie posiada stanów związanych (Uo<0)",
        [](auto& v) {
-         v.initial_state_type = 2;
+         v.typ_funkcji_pocz = 2;
          v.a = 2;
          v.Vo = 1;
        }},
       {"Ostrzeżenie: Taki potencjał to żaden potencjał  - nie posiada stanów własnych (Uo=0)",
        [](auto& v) {
-         v.initial_state_type = 2;
+         v.typ_funkcji_pocz = 2;
          v.a = 2;
        }},
-      {"Błąd: Błędna ilość kroków między zapisami pełnej funkcji (<0)", [](auto& v) { v.function_interval = -1; }},
-      {"Błąd: Błędna ilość kroków między zapisami wykresu (<0)", [](auto& v) { v.plot_interval = -1; }},
+      {"Błąd: Błędna ilość kroków między zapisami pełnej funkcji (<0)", [](auto& v) { v.co_ile_krokow_zapis_funkcji = -1; }},
+      {"Błąd: Błędna ilość kroków między zapisami wykresu (<0)", [](auto& v) { v.co_ile_krokow_zapis_wykresu = -1; }},
       {"Ostrzeżenie: Ilość kroków między zapisami pełnej funkcji jest większa niż wymiar czasowy sieci",
-       [](auto& v) { v.function_interval = 1001; }},
+       [](auto& v) { v.co_ile_krokow_zapis_funkcji = 1001; }},
       {"Ostrzeżenie: Ilość kroków między zapisami wykresu jest większa niż wymiar czasowy sieci",
-       [](auto& v) { v.plot_interval = 1001; }},
+       [](auto& v) { v.co_ile_krokow_zapis_wykresu = 1001; }},
       {"Ostrzeżenie: Przesunięcie zapisu jest większe niż lub równe ilości kroków między zapisami pełnej funkcji",
        [](auto& v) {
-         v.function_interval = 10;
-         v.offset = 10;
+         v.co_ile_krokow_zapis_funkcji = 10;
+         v.przesuniecie = 10;
        }},
       {"Ostrzeżenie: Przesunięcie zapisu jest większe niż lub równe ilości kroków między zapisami wykresu",
-       [](auto& v) { v.offset = 5; }},
+       [](auto& v) { v.przesuniecie = 5; }},
       {"Błąd: Nazwa pliku funkcji początkowej zawiera spację i nie będzie prawidłowo odczytana przez program "
        "wykonujący obliczenia",
-       [](auto& v) { v.initial_state_file = "moja funkcja.dat"; }},
+       [](auto& v) { v.nazwa_pliku = "moja funkcja.dat"; }},
       {"Błąd: Nazwa pliku funkcji początkowej jest zbyt długa (maksymalna ilość znaków to 1000)",
-       [](auto& v) { v.initial_state_file = QString(1001, 'f'); }},
+       [](auto& v) { v.nazwa_pliku = QString(1001, 'f'); }},
       {"Ostrzeżenie: Potencjał ma dodatnią głębokość: bariera potencjału (Vo>0)",
        [](auto& v) {
-         v.potential_type = 1;
+         v.typ_potencjalu = 1;
          v.Vo = 1;
          v.a = 2;
        }},
       {"Ostrzeżenie: Szerokość studni potencjału jest mniejsza niż sześciokrotność kroku sieci przestrzennej (a<3dx)",
        [](auto& v) {
-         v.potential_type = 1;
+         v.typ_potencjalu = 1;
          v.Vo = -1;
          v.a = 0.5;
        }},
       {"Błąd: Błędna szerokość studni potencjału (a<=0)",
        [](auto& v) {
-         v.potential_type = 3;  // the step, whose width slider is hidden
+         v.typ_potencjalu = 3;  // the step, whose width slider is hidden
          v.Vo = 1;
        }},
       {"Ostrzeżenie: Metoda strzałów nadaje się w zasadzie tylko do gładkich potencjałów",
        [](auto& v) {
-         v.potential_type = 1;
+         v.typ_potencjalu = 1;
          v.Vo = -1;
          v.a = 2;
-         v.initial_state_type = 3;
+         v.typ_funkcji_pocz = 3;
        }},
       {"Ostrzeżenie: Zamiast ustalać Vo=0 lepiej wybrać Brak potencjału - skróci to obliczenia",
        [](auto& v) {
-         v.potential_type = 2;
+         v.typ_potencjalu = 2;
          v.a = 2;
        }},
       {"Ostrzeżenie: Częstość jest równa zero (wx=0) - pole stałe w czasie",
@@ -249,44 +249,44 @@ TEST_F(SummaryTest, EveryTestLineHasItsTrigger) {
       {"Ostrzeżenie: Wielkosc studni jest porównywalna z długością fali w kierunku x - przybliżenie dipolowe może "
        "nie mieć sensu",
        [](auto& v) {
-         v.potential_type = 1;
+         v.typ_potencjalu = 1;
          v.Vo = -1;
          v.a = 20;  // w a = 2 > pi/2
        }},
       {"Ostrzeżenie: Zakres sieci x jest porównywalna z długością fali w kierunku x - przybliżenie dipolowe może "
        "nie mieć sensu",
        [](auto& v) {
-         v.potential_type = 1;
+         v.typ_potencjalu = 1;
          v.Vo = -1;
          v.a = 2;  // 200 * 0.1 = 20 > 2 pi
        }},
       {"Ostrzeżenie: Głębokość potencjału absorbującego jest równa zero (Uo_abs=0) - ze względu na koszt obliczeń "
        "lepiej wybrać Brak potencjału absorbującego",
        [](auto& v) {
-         v.absorber_type = 1;
+         v.typ_pot_absorb = 1;
          v.Uo_abs = 0;
        }},
       {"Ostrzeżenie: Zakres potencjału absorbującego jest ujemny (a_abs<0) - program zignoruje ten parametr i "
        "ustali brak potencjalu absorbującego",
        [](auto& v) {
-         v.absorber_type = 1;
+         v.typ_pot_absorb = 1;
          v.a_abs = -1;
        }},
       {"Ostrzeżenie: Zakres potencjału absorbującego jest równy zero (a_abs=0) - ze względu na koszt obliczeń "
        "lepiej wybrać Brak potencjału absorbującego",
        [](auto& v) {
-         v.absorber_type = 1;
+         v.typ_pot_absorb = 1;
          v.a_abs = 0;
        }},
       {"Ostrzeżenie: Zakres potecjału absorbującego jest równa zero (a_abs_x=0) - ze względu na koszt obliczeń i "
        "możliwość wystąpienia błędów lepiej wybrać Brak potencjału absorbującego",
        [](auto& v) {
-         v.absorber_type = 1;
+         v.typ_pot_absorb = 1;
          v.a_abs = 0;
        }},
       {"Ostrzeżenie: Zakres potecjału absorbującego obejmuje mniej niż pięć punktów sieci x",
        [](auto& v) {
-         v.absorber_type = 1;
+         v.typ_pot_absorb = 1;
          v.a_abs = 0.5;
        }},
   };
@@ -302,9 +302,9 @@ TEST_F(SummaryTest, EveryTestLineHasItsTrigger) {
 TEST_F(SummaryTest, LongNameIsMeasuredInTheBytesTheFileCarries) {
   const QString line = "Błąd: Nazwa pliku funkcji początkowej jest zbyt długa (maksymalna ilość znaków to 1000)";
   WizardParameters values;
-  values.initial_state_file = QString(501, QChar(u'ś'));  // 501 letters, 1002 bytes
+  values.nazwa_pliku = QString(501, QChar(u'ś'));  // 501 letters, 1002 bytes
   EXPECT_TRUE(advice(values).contains(line));
-  values.initial_state_file = QString(500, QChar(u'ś'));
+  values.nazwa_pliku = QString(500, QChar(u'ś'));
   EXPECT_FALSE(advice(values).contains(line));
 }
 
@@ -315,7 +315,7 @@ TEST_F(SummaryTest, LinesComeInTheirGroupsAndOrder) {
   values.tdim = 0;
   values.tmax = values.tmin;
   values.dt = 0;
-  values.absorber_type = 1;
+  values.typ_pot_absorb = 1;
   values.Uo_abs = 0;
   values.a_abs = 0;
   const QStringList lines = parameter_test_lines(values);

@@ -52,7 +52,7 @@ class WizardParametersTest : public testing::Test {
 };
 
 TEST_F(WizardParametersTest, StartValues) {
-  EXPECT_EQ(p.potential_type, 0);
+  EXPECT_EQ(p.typ_potencjalu, 0);
   EXPECT_EQ(p.potential_sign, 0);
   EXPECT_EQ(p.Vo, 0.0);
   EXPECT_EQ(text(form.Label30), "brak");
@@ -62,7 +62,7 @@ TEST_F(WizardParametersTest, StartValues) {
   EXPECT_FALSE(shown(form.Label25));
   EXPECT_EQ(text(form.Label25), "Szerokość  (a = 0)");  // its handler has not run yet
 
-  EXPECT_EQ(p.initial_state_type, 1);
+  EXPECT_EQ(p.typ_funkcji_pocz, 1);
   EXPECT_TRUE(shown(form.Panel3));
   EXPECT_FALSE(shown(form.Panel4));
   EXPECT_FALSE(shown(form.Panel5));
@@ -73,7 +73,7 @@ TEST_F(WizardParametersTest, StartValues) {
   EXPECT_EQ(text(form.Label1), "Położenie  (x0 = 0)");
   EXPECT_EQ(text(form.Label3), "Szerokość  (a = 0.5)");
   EXPECT_EQ(text(form.Label2), "Pęd  (k = 0)");
-  EXPECT_EQ(p.initial_state_file, "brak");
+  EXPECT_EQ(p.nazwa_pliku, "brak");
   EXPECT_EQ(p.n, 1);
 
   EXPECT_DOUBLE_EQ(p.w, 0.1);
@@ -96,18 +96,18 @@ TEST_F(WizardParametersTest, StartValues) {
   EXPECT_EQ(p.tdim, 1000);
   EXPECT_DOUBLE_EQ(p.tmax, 100.0);
   EXPECT_EQ(text(form.Label40), "100");
-  EXPECT_EQ(p.plot_interval, 5);
-  EXPECT_EQ(p.function_interval, 0);  // until Edit4 is left once
-  EXPECT_EQ(p.offset, 0);
+  EXPECT_EQ(p.co_ile_krokow_zapis_wykresu, 5);
+  EXPECT_EQ(p.co_ile_krokow_zapis_funkcji, 0);  // until Edit4 is left once
+  EXPECT_EQ(p.przesuniecie, 0);
 
-  EXPECT_EQ(p.absorber_type, 0);
+  EXPECT_EQ(p.typ_pot_absorb, 0);
   EXPECT_FALSE(shown(form.Panel6));
   EXPECT_DOUBLE_EQ(p.a_abs, 5.0);
   EXPECT_DOUBLE_EQ(p.Uo_abs, 1.0);
   EXPECT_EQ(text(form.Label64), "Współczynnik (wartość: 1)");
-  EXPECT_EQ(p.save_potential, 1);
-  EXPECT_EQ(p.save_field, 0);
-  EXPECT_EQ(p.projection_file, "brak");
+  EXPECT_EQ(p.v_save, 1);
+  EXPECT_EQ(p.e_save, 0);
+  EXPECT_EQ(p.rzutuj_nazwa_pliku, "brak");
   EXPECT_DOUBLE_EQ(p.grid_version, 1.0);
   EXPECT_TRUE(boxes.messages.isEmpty());
 }
@@ -115,7 +115,7 @@ TEST_F(WizardParametersTest, StartValues) {
 TEST_F(WizardParametersTest, PotentialButtonsSetTypeSignAndCaptions) {
   form.SpeedButton2->click();
   form.TrackBar7->setValue(35);
-  EXPECT_EQ(p.potential_type, 1);
+  EXPECT_EQ(p.typ_potencjalu, 1);
   EXPECT_DOUBLE_EQ(p.Vo, 3.5);
   EXPECT_EQ(text(form.Label30), "\"klocek\"");
   EXPECT_EQ(text(form.Label24), "Wysokość   (Vo = 3.5)");
@@ -132,7 +132,7 @@ TEST_F(WizardParametersTest, PotentialButtonsSetTypeSignAndCaptions) {
 
   form.TrackBar8->setValue(20);
   form.SpeedButton3->click();
-  EXPECT_EQ(p.potential_type, 3);
+  EXPECT_EQ(p.typ_potencjalu, 3);
   EXPECT_EQ(text(form.Label30), "próg");
   EXPECT_TRUE(shown(form.TrackBar7));
   EXPECT_FALSE(shown(form.TrackBar8));
@@ -140,7 +140,7 @@ TEST_F(WizardParametersTest, PotentialButtonsSetTypeSignAndCaptions) {
   EXPECT_DOUBLE_EQ(p.a, 2.0);  // the hidden width stays
 
   form.SpeedButton4->click();
-  EXPECT_EQ(p.potential_type, 2);
+  EXPECT_EQ(p.typ_potencjalu, 2);
   EXPECT_EQ(p.potential_sign, -1);
   EXPECT_EQ(text(form.Label30), "atom");
   EXPECT_TRUE(shown(form.TrackBar8));
@@ -159,7 +159,7 @@ TEST_F(WizardParametersTest, InitialStateChoosesPanelAndWellParameters) {
   EXPECT_EQ(text(form.Label60), "Szerokość a=3");
 
   form.ListBox1->setCurrentRow(2);
-  EXPECT_EQ(p.initial_state_type, 2);
+  EXPECT_EQ(p.typ_funkcji_pocz, 2);
   EXPECT_TRUE(form.UseWellParameters);
   EXPECT_TRUE(shown(form.Panel5));
   EXPECT_FALSE(shown(form.Panel3));
@@ -171,12 +171,12 @@ TEST_F(WizardParametersTest, InitialStateChoosesPanelAndWellParameters) {
   EXPECT_TRUE(shown(form.Panel4));
   EXPECT_FALSE(shown(form.Panel5));
   form.Edit12->setText(QStringLiteral("psi_stop.dat"));
-  EXPECT_EQ(p.initial_state_file, "brak");  // taken when the box is left
+  EXPECT_EQ(p.nazwa_pliku, "brak");  // taken when the box is left
   leave(form.Edit12);
-  EXPECT_EQ(p.initial_state_file, "psi_stop.dat");
+  EXPECT_EQ(p.nazwa_pliku, "psi_stop.dat");
 
   form.ListBox1->setCurrentRow(3);
-  EXPECT_EQ(p.initial_state_type, 3);
+  EXPECT_EQ(p.typ_funkcji_pocz, 3);
   EXPECT_TRUE(form.UseWellParameters);
 
   form.TrackBar1->setValue(-255);
@@ -263,7 +263,7 @@ TEST_F(WizardParametersTest, ConversionErrorStopsAtTheBadBox) {
   leave(form.Edit4);
   ASSERT_EQ(boxes.messages.size(), 3);
   EXPECT_EQ(boxes.messages[2], "'2.5' nie jest poprawną liczbą całkowitą");
-  EXPECT_EQ(p.plot_interval, 5);
+  EXPECT_EQ(p.co_ile_krokow_zapis_wykresu, 5);
 }
 
 TEST_F(WizardParametersTest, TimeGridAcceptsBothSeparators) {
@@ -300,17 +300,17 @@ TEST_F(WizardParametersTest, PolishLocaleReadsBothSeparatorsAndShowsComma) {
 
 TEST_F(WizardParametersTest, LeavingBoxesTakesTheirValues) {
   leave(form.Edit4, Qt::ActiveWindowFocusReason);  // another window: still in the box
-  EXPECT_EQ(p.function_interval, 0);
+  EXPECT_EQ(p.co_ile_krokow_zapis_funkcji, 0);
   leave(form.Edit4);  // left unchanged: both intervals follow the box
-  EXPECT_EQ(p.plot_interval, 5);
-  EXPECT_EQ(p.function_interval, 5);
+  EXPECT_EQ(p.co_ile_krokow_zapis_wykresu, 5);
+  EXPECT_EQ(p.co_ile_krokow_zapis_funkcji, 5);
   form.Edit4->setText(QStringLiteral("20"));
   form.Edit5->setText(QStringLiteral("3"));
   leave(form.Edit4);
   leave(form.Edit5);
-  EXPECT_EQ(p.plot_interval, 20);
-  EXPECT_EQ(p.function_interval, 20);
-  EXPECT_EQ(p.offset, 3);
+  EXPECT_EQ(p.co_ile_krokow_zapis_wykresu, 20);
+  EXPECT_EQ(p.co_ile_krokow_zapis_funkcji, 20);
+  EXPECT_EQ(p.przesuniecie, 3);
 
   form.Edit13->clear();
   leave(form.Edit13);
@@ -323,13 +323,13 @@ TEST_F(WizardParametersTest, LeavingBoxesTakesTheirValues) {
 
 TEST_F(WizardParametersTest, AbsorberSwitchAndStrength) {
   form.RadioButton6->setChecked(true);
-  EXPECT_EQ(p.absorber_type, 1);
+  EXPECT_EQ(p.typ_pot_absorb, 1);
   EXPECT_TRUE(shown(form.Panel6));
   form.TrackBar12->setValue(35);
   EXPECT_DOUBLE_EQ(p.Uo_abs, 0.35);
   EXPECT_EQ(text(form.Label64), "Współczynnik (wartość: 0.35)");
   form.RadioButton7->setChecked(true);
-  EXPECT_EQ(p.absorber_type, 0);
+  EXPECT_EQ(p.typ_pot_absorb, 0);
   EXPECT_FALSE(shown(form.Panel6));
 }
 
