@@ -145,10 +145,13 @@ long double equation_base::envelope(double time) const {
   }
 }
 
-long double equation_base::field(double x, double time) const {
+long double equation_base::carrier_phase(double x, double time) const {
   const long double t = time;
-  const long double phase = w * t - k * static_cast<long double>(x) + phi + w2 * t * t + w3 * std::sin(w4 * t);
-  return Ec + Eo * envelope(time) * std::cos(phase);
+  return w * t - k * static_cast<long double>(x) + phi + w2 * t * t + w3 * std::sin(w4 * t);
+}
+
+long double equation_base::field(double x, double time) const {
+  return Ec + Eo * envelope(time) * std::cos(carrier_phase(x, time));
 }
 
 std::complex<double> equation_base::absorbing_potential(double x, double) const {

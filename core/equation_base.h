@@ -53,6 +53,8 @@ class equation_base {
 
   long double potential(double x, double t) const;  // V(x,t); t is ignored
   long double field(double x, double t) const;      // E(x,t)
+  // w t - k x + phi + w2 t^2 + w3 sin(w4 t), the argument of the carrier.
+  long double carrier_phase(double x, double t) const;
   long double envelope(double t) const;             // f(t)
   std::complex<double> absorbing_potential(double x, double t) const;  // U_abs(x,t); t ignored
 

@@ -17,8 +17,7 @@ long double equation_pA::vector_potential(double x, double time) const {
   // Without a carrier frequency the field is static in time: its integral
   // grows linearly and the envelope plays no part.
   if (w == 0) return -Ec * t - Eo * t * std::cos(phi - k * static_cast<long double>(x));
-  const long double phase = w * t - k * static_cast<long double>(x) + phi + w2 * t * t + w3 * std::sin(w4 * t);
-  return -Ec * t - (Eo / static_cast<long double>(w)) * envelope(time) * std::sin(phase);
+  return -Ec * t - (Eo / static_cast<long double>(w)) * envelope(time) * std::sin(carrier_phase(x, time));
 }
 
 std::complex<double> equation_pA::drift_coefficient(double x, double t) const {

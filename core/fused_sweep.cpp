@@ -28,12 +28,16 @@ bool wavefunction::eliminate_transition(int j) {
     }
   }
   sampler_->begin(static_cast<double>(grid.t(j)), static_cast<double>(grid.t(j + 1)));
-  return sampler_->uniform() ? eliminate_rows<true>() : eliminate_rows<false>();
+  switch (sampler_->pass_mode()) {
+    case sampling_mode::uniform: return eliminate_rows<sampling_mode::uniform>();
+    case sampling_mode::carrier: return eliminate_rows<sampling_mode::carrier>();
+    default: return eliminate_rows<sampling_mode::general>();
+  }
 }
 
 // False when the right-hand side is zero or a pivot is: the solver then
 // takes the system and reports it.
-template <bool Uniform>
+template <sampling_mode Mode>
 bool wavefunction::eliminate_rows() {
   const crank_nicolson_rows rows(*equation, grid);
   equation_sampler& sampler = *sampler_;
@@ -44,7 +48,7 @@ bool wavefunction::eliminate_rows() {
   bool homogeneous = true;
   for (int i = N - 1; i >= 1; --i) {
     node_coefficients now, next;
-    sampler.node<Uniform>(i, now, next);
+    sampler.node<Mode>(i, now, next);
     complex A, B, C, D;
     rows.build(now, next, current + i, A, B, C, D);
     if (i == N - 1) A = 0;
@@ -58,16 +62,19 @@ bool wavefunction::eliminate_rows() {
 wavefunction::quantity_sums wavefunction::substitute_and_sum() {
   quantity_sums sums;
   sums.summed = true;
-  sums.has_overlap = sampler_->unit_gauge_phase();
-  if (sums.has_overlap) substitute_rows<true>(sums);
-  else substitute_rows<false>(sums);
+  if (sampler_->unit_gauge_phase()) {
+    substitute_rows<false>(sums, nullptr);
+  } else {
+    substitute_rows<true>(sums, sampler_->gauge_phases(static_cast<double>(grid.t(step))));
+  }
   return sums;
 }
 
 // Each sum runs in extended precision from the first node to the last, as
-// compute_norm, compute_mean_position and compute_overlap run theirs.
-template <bool WithOverlap>
-void wavefunction::substitute_rows(quantity_sums& sums) {
+// compute_norm, compute_mean_position and compute_overlap run theirs, on the
+// same terms.
+template <bool WithPhase>
+void wavefunction::substitute_rows(quantity_sums& sums, const complex* G) {
   const complex* X = X_.get();
   const complex* Y = Y_.get();
   const complex* start = initial.get();
@@ -81,11 +88,11 @@ void wavefunction::substitute_rows(quantity_sums& sums) {
     const double density = std::norm(value);
     norm_sum += density;
     position_sum += sampler.x(i) * density;
-    if constexpr (WithOverlap) {
-      const complex term = std::conj(start[i]) * value;
-      re += term.real();
-      im += term.imag();
-    }
+    complex term;
+    if constexpr (WithPhase) term = std::conj(start[i]) * (G[i] * value);
+    else term = std::conj(start[i]) * value;
+    re += term.real();
+    im += term.imag();
   }
   sums.norm = norm_sum;
   sums.position = position_sum;

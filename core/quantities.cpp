@@ -86,10 +86,6 @@ void wavefunction::compute_quantities() {
 void wavefunction::record_quantities(const quantity_sums& sums) {
   record_norm(sums.norm);
   record_mean_position(sums.position);
-  if (sums.has_overlap) {
-    record_overlap({static_cast<double>(sums.overlap_re), static_cast<double>(sums.overlap_im)});
-  } else {
-    compute_overlap();
-  }
+  record_overlap({static_cast<double>(sums.overlap_re), static_cast<double>(sums.overlap_im)});
   if (rzutuj_na_plik != 0) compute_projection(rzutuj_nazwa_pliku);
 }

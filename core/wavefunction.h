@@ -13,6 +13,7 @@
 class grid_parameters;
 class equation_base;
 class equation_sampler;
+enum class sampling_mode;
 
 // A block of complex values from malloc: nothing touches its memory until
 // the grid size has been checked.
@@ -122,16 +123,16 @@ class wavefunction {
   // pivot), take the straightforward way through A..D and solve_tridiagonal,
   // with the same arithmetic and therefore the same results.
   struct quantity_sums {
-    bool summed = false;   // false: the state came from solve_tridiagonal
-    bool has_overlap = false;  // the overlap needs no gauge phase and was summed too
+    bool summed = false;  // false: the state came from solve_tridiagonal
     long double norm = 0, position = 0, overlap_re = 0, overlap_im = 0;
   };
   bool eliminate_transition(int j);  // false when the system must go to the solver
-  template <bool Uniform>
+  template <sampling_mode Mode>
   bool eliminate_rows();
   quantity_sums substitute_and_sum();
-  template <bool WithOverlap>
-  void substitute_rows(quantity_sums& sums);
+  // G: the gauge phases of the time node, or null where they are all 1.
+  template <bool WithPhase>
+  void substitute_rows(quantity_sums& sums, const std::complex<double>* G);
   // Stores and prints the quantities from the sums (quantities.cpp).
   void record_quantities(const quantity_sums& sums);
   double record_norm(long double sum);
