@@ -44,6 +44,9 @@ bool wavefunction::eliminate_rows() {
   const complex* current = psi.get();
   complex* X = X_.get();
   complex* Y = Y_.get();
+  // The row below is carried in registers: reading it back from the
+  // arrays would put a store and a load on the sweep's critical path.
+  complex x_below = 0, y_below = 0;
   X[N - 1] = Y[N - 1] = 0;
   bool homogeneous = true;
   for (int i = N - 1; i >= 1; --i) {
@@ -54,7 +57,10 @@ bool wavefunction::eliminate_rows() {
     if (i == N - 1) A = 0;
     if (i == 1) C = 0;
     homogeneous = homogeneous && D == 0.0;
-    if (!row::eliminate(A, B, C, D, X[i], Y[i], X[i - 1], Y[i - 1])) return false;
+    complex x, y;
+    if (!row::eliminate(A, B, C, D, x_below, y_below, x, y)) return false;
+    X[i - 1] = x_below = x;
+    Y[i - 1] = y_below = y;
   }
   return !homogeneous;
 }
@@ -82,8 +88,9 @@ void wavefunction::substitute_rows(quantity_sums& sums, const complex* G) {
   complex* f = psi.get();
   long double norm_sum = 0, position_sum = 0, re = 0, im = 0;
   f[0] = 0;
+  complex value = 0;
   for (int i = 1; i < N; ++i) {
-    const complex value = row::substitute(X[i - 1], f[i - 1], Y[i - 1]);
+    value = row::substitute(X[i - 1], value, Y[i - 1]);
     f[i] = value;
     const double density = std::norm(value);
     norm_sum += density;

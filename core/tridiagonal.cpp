@@ -93,14 +93,20 @@ int solve_tridiagonal(int n, const complex* A, const complex* B, const complex* 
   if (homogeneous) return fail(tridiagonal_homogeneous, "Rownanie jednorodne => Rozwiazanie trywialne\n\n");
 
   // Eliminate from the last row up, so that f[i] = X[i-1] f[i-1] + Y[i-1].
+  // The row below is carried in registers, off the memory round trip.
+  complex x_below = 0, y_below = 0;
   for (int i = n - 1; i >= 1; --i) {
-    if (!row::eliminate(A[i], B[i], C[i], D[i], X[i], Y[i], X[i - 1], Y[i - 1]))
+    complex x, y;
+    if (!row::eliminate(A[i], B[i], C[i], D[i], x_below, y_below, x, y))
       return fail(tridiagonal_zero_pivot, "Dzielenie przez zero => Uklad sprzeczny\n\n");
+    X[i - 1] = x_below = x;
+    Y[i - 1] = y_below = y;
   }
   if (dumps) dump_eliminated(n, X, Y);
 
   f[0] = 0;
-  for (int j = 0; j + 1 < n; ++j) f[j + 1] = row::substitute(X[j], f[j], Y[j]);
+  complex value = 0;
+  for (int j = 0; j + 1 < n; ++j) f[j + 1] = value = row::substitute(X[j], value, Y[j]);
   if (dumps) dump_solution(n, f);
   return tridiagonal_solved;
 }
