@@ -59,6 +59,12 @@ struct reference_system {
     benchmark::DoNotOptimize(f.data());
     benchmark::ClobberMemory();
   }
+  void solve_carried() {
+    const int n = static_cast<int>(f.size());
+    thomas_reference_carried(n, A.data(), B.data(), C.data(), D.data(), X.data(), Y.data(), f.data());
+    benchmark::DoNotOptimize(f.data());
+    benchmark::ClobberMemory();
+  }
 };
 
 double thread_seconds() {
@@ -75,21 +81,31 @@ double batch_seconds(Work& work, int repetitions) {
 }
 
 // CPU ns per point of the step and of the reference, each the least of
-// several rounds that alternate between the two.
+// several rounds that alternate between them. Also: the step against the
+// reference with its rows carried in registers ("x_carried"), and the share
+// of the time-quantities line, a file opened, appended to and closed at
+// every step ("line_ns_pt", "x_ref_no_line": the step without it).
 void report_against_reference(benchmark::State& state, wavefunction& psi, int points) {
   reference_system reference(points + 1);
   auto solve = [&] { reference.solve(); };
+  auto solve_carried = [&] { reference.solve_carried(); };
   auto step = [&] { benchmark::DoNotOptimize(psi.step_forward()); };
+  auto line = [&] { psi.write_timed_line(); };
   const int repetitions = std::max(1, (1 << 21) / points);
-  double best_reference = 1e300, best_step = 1e300;
+  double best_reference = 1e300, best_carried = 1e300, best_step = 1e300, best_line = 1e300;
   for (int round = 0; round < 7; ++round) {
     best_reference = std::min(best_reference, batch_seconds(solve, repetitions));
+    best_carried = std::min(best_carried, batch_seconds(solve_carried, repetitions));
     best_step = std::min(best_step, batch_seconds(step, repetitions));
+    best_line = std::min(best_line, batch_seconds(line, repetitions));
   }
   const double scale = 1e9 / (static_cast<double>(repetitions) * points);
   state.counters["ns_pt"] = best_step * scale;
   state.counters["ref_ns_pt"] = best_reference * scale;
   state.counters["x_ref"] = best_step / best_reference;
+  state.counters["x_carried"] = best_step / best_carried;
+  state.counters["line_ns_pt"] = best_line * scale;
+  state.counters["x_ref_no_line"] = (best_step - best_line) / best_reference;
 }
 
 void run_steps(benchmark::State& state, const run_case& run) {

@@ -10,3 +10,9 @@
 void thomas_reference(int n, const std::complex<double>* A, const std::complex<double>* B,
                       const std::complex<double>* C, const std::complex<double>* D, std::complex<double>* X,
                       std::complex<double>* Y, std::complex<double>* f);
+
+// The same with the row below carried in registers rather than read back
+// from the arrays: what the plain form leaves on the table.
+void thomas_reference_carried(int n, const std::complex<double>* A, const std::complex<double>* B,
+                              const std::complex<double>* C, const std::complex<double>* D,
+                              std::complex<double>* X, std::complex<double>* Y, std::complex<double>* f);
