@@ -115,8 +115,8 @@ class wavefunction {
 
   std::unique_ptr<equation_sampler> sampler_;
 
-  // The fused time step (fused_sweep.cpp). Below the dump level the next
-  // system is eliminated row by row while it is built, into the rows X, Y
+  // The fused time step (fused_sweep.cpp). At the levels without dumps
+  // (0 and above) the next system is eliminated row by row while it is built, into the rows X, Y
   // (f[i] = X[i-1] f[i-1] + Y[i-1]); the next step then only substitutes,
   // and sums the quantities of the new state in the same pass. The dumps,
   // and a system that the solver must report on (a zero right-hand side or
