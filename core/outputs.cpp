@@ -1,7 +1,6 @@
-// What a wavefunction records at each time node: the norm, the mean
-// position, the overlap with the initial state, the projection on a state
-// read from a file, the step line, and the result files of a run (plot,
-// wavefunction, FFT and time-quantities files).
+// What a wavefunction writes at each time node: the step line and the result
+// files of a run (plot, wavefunction, FFT and time-quantities files). The
+// quantities themselves are computed in quantities.cpp.
 #include <fstream>
 #include <memory>
 #include <new>
@@ -35,82 +34,6 @@ std::string snapshot_header(const grid_parameters& grid, const char* title, int 
 }
 
 }  // namespace
-
-double wavefunction::compute_norm() {
-  long double sum = 0;
-  for (int i = 1; i < N; ++i) sum += std::norm(psi[i]);
-  norm = static_cast<double>(sum);
-  if (shows_summary(message_level)) message_stream() << "Kwadrat normy funkcji falowej: " << norm << "\n";
-  return norm;
-}
-
-double wavefunction::compute_mean_position() {
-  long double sum = 0;
-  for (int i = 1; i < N; ++i) sum += sampler_->x(i) * std::norm(psi[i]);
-  mean_position = static_cast<double>(sum);
-  if (shows_summary(message_level)) message_stream() << "<Psi|x|Psi>=" << mean_position << "\n";
-  return mean_position;
-}
-
-std::complex<double> wavefunction::gauge_product(const std::complex<double>* phi) const {
-  long double re = 0, im = 0;
-  auto add = [&](std::complex<double> term) {
-    re += term.real();
-    im += term.imag();
-  };
-  if (sampler_->unit_gauge_phase()) {
-    for (int i = 1; i < N; ++i) add(std::conj(phi[i]) * psi[i]);
-  } else {
-    const std::complex<double>* G = sampler_->gauge_phases(static_cast<double>(grid.t(step)));
-    for (int i = 1; i < N; ++i) add(std::conj(phi[i]) * (G[i] * psi[i]));
-  }
-  return {static_cast<double>(re), static_cast<double>(im)};
-}
-
-double wavefunction::compute_overlap() {
-  const std::complex<double> S = gauge_product(initial.get());
-  overlap = std::norm(S);
-  if (shows_summary(message_level)) {
-    message_stream() << "<Psi0|Psi(t)>=" << as_text(S) << "\n|<Psi0|Psi(t)>|^2=" << overlap << "\n";
-  }
-  return overlap;
-}
-
-double wavefunction::compute_projection(const std::string& name) {
-  projection = 0;
-  std::ifstream file(name);
-  if (!file.is_open()) {
-    error_line_with_file("Ostrzezenie: Brak pliku poczatkowej funkcji falowej!", name);
-    return projection;
-  }
-  // Values that cannot be used end the run through input_refused: a column
-  // of NaN or infinity would pass for a result.
-  if (!regular_file(name)) {
-    if (!input_refused) error_line_with_file("Blad: plik do rzutowania nie jest zwyklym plikiem", name);
-    input_refused = true;
-    return projection;
-  }
-  const wave_values found =
-      read_wavefunction_values(file, grid, projection_state_.get(), message_level, "Linie komentarza (#): ");
-  if (found != wave_values::good) {
-    if (!input_refused) report_wave_values(found, name);
-    input_refused = true;
-    return projection;
-  }
-  const std::complex<double> S = gauge_product(projection_state_.get());
-  projection = std::norm(S);
-  if (shows_summary(message_level)) {
-    message_stream() << "<plik|Psi(t)>=" << as_text(S) << "\n|<plik|Psi(t)>|^2=" << projection << "\n";
-  }
-  return projection;
-}
-
-void wavefunction::compute_quantities() {
-  compute_norm();
-  compute_mean_position();
-  compute_overlap();
-  if (rzutuj_na_plik != 0) compute_projection(rzutuj_nazwa_pliku);
-}
 
 void wavefunction::print_step_line() const {
   message_stream() << step << ". t=" << static_cast<double>(grid.t(step)) << "  norma=" << norm

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <ostream>
 
+#include "crank_nicolson_rows.h"
 #include "dipole_file.h"
 #include "equation_base.h"
 #include "equation_sampler.h"
@@ -25,35 +26,25 @@ bool wavefunction::snapshot_due(int step, int period, int offset) {
   return period >= 1 && (static_cast<std::int64_t>(step) - offset) % period == 0;
 }
 
-// Rows of the system for the transition from t_j to t_(j+1), multiplied
-// through by dx: the implicit side at t_(j+1) in A, B, C, the explicit side
-// at t_j applied to the current state in D. The nonlinear term takes its
-// density from the current state on both sides. Kept in doubles: the sweep
-// that follows works in doubles too.
+// The system for the transition from t_j to t_(j+1) into A, B, C, D, for
+// solve_tridiagonal.
 void wavefunction::prepare_coefficients(int j) {
-  using cd = std::complex<double>;
-  const double dx = grid.dx;
-  const cd kdx = equation->kinetic_coefficient / dx;
-  const double two_dx_dt = 2 * dx / grid.dt;
-  const cd implicit_diagonal = two_dx_dt + 2.0 * kdx;
-  const cd explicit_diagonal = two_dx_dt - 2.0 * kdx;
-  const double SN = equation->nieliniowosc_SN;
-
+  const crank_nicolson_rows rows(*equation, grid);
   equation_sampler& sampler = *sampler_;
   sampler.begin(static_cast<double>(grid.t(j)), static_cast<double>(grid.t(j + 1)));
-  const cd* current = psi.get();
+  const std::complex<double>* current = psi.get();
   for (int i = 1; i < N; ++i) {
     node_coefficients now, next;
     sampler.at_node(i, now, next);
-    const double nonlinear = SN * std::norm(current[i]);
-    A[i] = -(kdx + 0.5 * next.P);
-    B[i] = implicit_diagonal - dx * (next.Q + nonlinear);
-    C[i] = -kdx + 0.5 * next.P;
-    D[i] = (kdx - 0.5 * now.P) * current[i - 1] + (explicit_diagonal + dx * (now.Q + nonlinear)) * current[i] +
-           (kdx + 0.5 * now.P) * current[i + 1];
+    rows.build(now, next, current + i, A[i], B[i], C[i], D[i]);
   }
   A[N - 1] = 0;
   C[1] = 0;
+}
+
+void wavefunction::prepare_transition(int j) {
+  transition_eliminated_ = !shows_dump(message_level) && eliminate_transition(j);
+  if (!transition_eliminated_) prepare_coefficients(j);
 }
 
 int wavefunction::step_forward() {
@@ -63,9 +54,17 @@ int wavefunction::step_forward() {
     out << "Funkcja falowa: krok w przod (Crank-Nicholson), przygotowanie wspolczynnikow\n"
         << "                krok czasowy: " << j << ", t=" << static_cast<double>(grid.t(j)) << "\n";
   }
-  // The solver's dumps come one level later than the wavefunction's.
-  const int solver_level = message_level < INT_MAX ? message_level + 1 : message_level;
-  const int code = solve_tridiagonal(N, A.get(), B.get(), C.get(), D.get(), psi.get(), solver_level);
+  int code = tridiagonal_solved;
+  quantity_sums sums;
+  if (transition_eliminated_ && !shows_dump(message_level)) {
+    sums = substitute_and_sum();
+  } else {
+    // The dumps show the system itself, so an eliminated one is built again.
+    if (transition_eliminated_) prepare_coefficients(j - 1);
+    // The solver's dumps come one level later than the wavefunction's.
+    const int solver_level = message_level < INT_MAX ? message_level + 1 : message_level;
+    code = solve_tridiagonal(N, A.get(), B.get(), C.get(), D.get(), psi.get(), solver_level);
+  }
   if (shows_summary(message_level)) out << "Kod bledu: " << code << "\n" << "Funkcja falowa (krok czasowy " << j << "):\n";
   if (shows_dump(message_level)) {
     for (int i = 1; i < N; ++i) out << "Psi[" << i << "]  (" << psi[i].real() << "," << psi[i].imag() << ")\n";
@@ -88,11 +87,12 @@ int wavefunction::step_forward() {
     if (write_fft_file(name) && shows_summary(message_level)) out << "FFT funkcji zapisana do pliku: " << name << "\n";
   }
 
-  compute_quantities();
+  if (sums.summed) record_quantities(sums);
+  else compute_quantities();
   if (dipole_) dipole_->append(*this);
   if (shows_startup(message_level)) print_step_line();
   write_timed_line();
-  prepare_coefficients(j);
+  prepare_transition(j);
   ++step;
   status = code;
   return code;

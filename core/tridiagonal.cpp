@@ -9,19 +9,7 @@
 namespace {
 
 using complex = std::complex<double>;
-// 1/(re + i im), the ordinary division: the conjugate over the squared
-// modulus. Only a modulus that leaves the range of doubles is taken in
-// extended precision.
-complex inverse(double re, double im) {
-  const double modulus = re * re + im * im;
-  if (modulus > 1e-300 && modulus < 1e300) {
-    const double scale = 1.0 / modulus;
-    return complex(re * scale, -im * scale);
-  }
-  const long double wide = static_cast<long double>(re) * re + static_cast<long double>(im) * im;
-  return complex(static_cast<double>(re / wide), static_cast<double>(-im / wide));
-}
-
+namespace row = tridiagonal_row;
 void dump_coefficients(std::ostream& out, const char* name, int n, const complex* values) {
   for (int i = 1; i < n; ++i) out << name << "[" << i << "]=" << as_text(values[i]) << "  ";
   out << "\n";
@@ -91,42 +79,34 @@ int solve_tridiagonal(int n, const complex* A, const complex* B, const complex* 
   complex* Y = rows.Y.data();
   // The sweep reads only the last row's X and Y before writing the others.
   if (size > 0) X[size - 1] = Y[size - 1] = 0;
-  for (int k = 0; k < size; ++k) f[k] = 0;
+  // A failure leaves f all zero; a solution has f[0] = 0 and writes the rest.
+  auto fail = [&](int status, const char* text) {
+    for (int k = 0; k < size; ++k) f[k] = 0;
+    error_line(text, false);
+    return status;
+  };
 
   // Homogeneous only when D is zero element by element: a sum of squared
   // moduli would also vanish for a right-hand side below about 1e-162.
   bool homogeneous = true;
   for (int i = 1; i < n && homogeneous; ++i) homogeneous = D[i] == 0.0;
-  if (homogeneous) {
-    error_line("Rownanie jednorodne => Rozwiazanie trywialne\n\n", false);
-    return tridiagonal_homogeneous;
-  }
+  if (homogeneous) return fail(tridiagonal_homogeneous, "Rownanie jednorodne => Rozwiazanie trywialne\n\n");
 
   // Eliminate from the last row up, so that f[i] = X[i-1] f[i-1] + Y[i-1].
-  // The products are written out on the parts: std::complex's operator*
-  // checks for infinities on every call, which doubles the sweep's cost.
+  // The row below is carried in registers, off the memory round trip.
+  complex x_below = 0, y_below = 0;
   for (int i = n - 1; i >= 1; --i) {
-    const double ar = A[i].real(), ai = A[i].imag();
-    const double dr = B[i].real() + ar * X[i].real() - ai * X[i].imag();
-    const double di = B[i].imag() + ar * X[i].imag() + ai * X[i].real();
-    if (dr == 0 && di == 0) {
-      error_line("Dzielenie przez zero => Uklad sprzeczny\n\n", false);
-      return tridiagonal_zero_pivot;
-    }
-    const complex reciprocal = inverse(dr, di);
-    const double rr = reciprocal.real(), ri = reciprocal.imag();
-    const double cr = -C[i].real(), ci = -C[i].imag();
-    X[i - 1] = complex(cr * rr - ci * ri, cr * ri + ci * rr);
-    const double yr = D[i].real() - (ar * Y[i].real() - ai * Y[i].imag());
-    const double yi = D[i].imag() - (ar * Y[i].imag() + ai * Y[i].real());
-    Y[i - 1] = complex(yr * rr - yi * ri, yr * ri + yi * rr);
+    complex x, y;
+    if (!row::eliminate(A[i], B[i], C[i], D[i], x_below, y_below, x, y))
+      return fail(tridiagonal_zero_pivot, "Dzielenie przez zero => Uklad sprzeczny\n\n");
+    X[i - 1] = x_below = x;
+    Y[i - 1] = y_below = y;
   }
   if (dumps) dump_eliminated(n, X, Y);
 
-  for (int j = 0; j + 1 < n; ++j) {
-    const double xr = X[j].real(), xi = X[j].imag(), fr = f[j].real(), fi = f[j].imag();
-    f[j + 1] = complex(xr * fr - xi * fi + Y[j].real(), xr * fi + xi * fr + Y[j].imag());
-  }
+  f[0] = 0;
+  complex value = 0;
+  for (int j = 0; j + 1 < n; ++j) f[j + 1] = value = row::substitute(X[j], value, Y[j]);
   if (dumps) dump_solution(n, f);
   return tridiagonal_solved;
 }

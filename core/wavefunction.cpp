@@ -71,7 +71,7 @@ wavefunction::wavefunction(const grid_parameters& grid_, const std::string& file
   // The first system is built from the initial state, so it is copied into
   // the current array before the coefficients are prepared.
   for (int i = 1; i < N; ++i) psi[i] = initial[i];
-  prepare_coefficients(0);
+  prepare_transition(0);
 
   compute_quantities();
   if (shows_startup(message_level)) print_step_line();

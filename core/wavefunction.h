@@ -17,6 +17,7 @@ class equation_base;
 class equation_sampler;
 class text_file;
 class dipole_file;
+enum class sampling_mode;
 
 // A block of complex values from malloc: nothing touches its memory until
 // the grid size has been checked.
@@ -95,7 +96,9 @@ class wavefunction {
   int przesuniecie = 0;        // offset of the save schedule
   int rzutuj_na_plik = 0;
   std::string rzutuj_nazwa_pliku;
-  complex_array A, B, C, D;    // super-, main and sub-diagonal, right-hand side
+  // Super-, main and sub-diagonal and right-hand side of the next system,
+  // filled only when that system goes to solve_tridiagonal (see below).
+  complex_array A, B, C, D;
   double norm = 0;
   double overlap = 0;
   double projection = 0;
@@ -120,12 +123,41 @@ class wavefunction {
   bool fill_initial_state();
   void compute_quantities();
   void write_snapshot_files();
-  // Coefficients of the transition from t_j to t_(j+1) (propagation.cpp).
+  // The system of the transition from t_j to t_(j+1) (propagation.cpp):
+  // prepare_transition eliminates it when it can, else builds it into A..D
+  // with prepare_coefficients.
+  void prepare_transition(int j);
   void prepare_coefficients(int j);
   // Sum of conj(phi_i) G(x_i,t) psi_i over the interior nodes.
   std::complex<double> gauge_product(const std::complex<double>* phi) const;
 
   std::unique_ptr<equation_sampler> sampler_;
+
+  // The fused time step (fused_sweep.cpp). At the levels without dumps
+  // (0 and above) the next system is eliminated row by row while it is built, into the rows X, Y
+  // (f[i] = X[i-1] f[i-1] + Y[i-1]); the next step then only substitutes,
+  // and sums the quantities of the new state in the same pass. The dumps,
+  // and a system that the solver must report on (a zero right-hand side or
+  // pivot), take the straightforward way through A..D and solve_tridiagonal,
+  // with the same arithmetic and therefore the same results.
+  struct quantity_sums {
+    bool summed = false;  // false: the state came from solve_tridiagonal
+    long double norm = 0, position = 0, overlap_re = 0, overlap_im = 0;
+  };
+  bool eliminate_transition(int j);  // false when the system must go to the solver
+  template <sampling_mode Mode>
+  bool eliminate_rows();
+  quantity_sums substitute_and_sum();
+  // G: the gauge phases of the time node, or null where they are all 1.
+  template <bool WithPhase>
+  void substitute_rows(quantity_sums& sums, const std::complex<double>* G);
+  // Stores and prints the quantities from the sums (quantities.cpp).
+  void record_quantities(const quantity_sums& sums);
+  double record_norm(long double sum);
+  double record_mean_position(long double sum);
+  double record_overlap(std::complex<double> S);
+  bool transition_eliminated_ = false;
+  complex_array X_, Y_;
   // The state read for the projection: allocated with the other storage,
   // filled anew at every step.
   std::unique_ptr<std::complex<double>[]> projection_state_;

@@ -167,6 +167,54 @@ TEST_F(DenseReference, BothGaugesWithAFieldThatDependsOnX) {
   expect_dense_agreement(*this, 4);
 }
 
+// The state and quantities after every step of a run whose message level
+// may change from step to step. Below level 0 the system goes through the
+// solver's dumps; from 0 up the step substitutes into a system it has
+// eliminated while building it. Both must give the same bits.
+struct step_result {
+  std::vector<cd> psi;
+  double norm, position, overlap;
+  bool operator==(const step_result&) const = default;
+};
+
+std::vector<step_result> run_with_levels(Propagation& test, int steps, int (*level)(int step)) {
+  wavefunction& wave = test.start(level(0));
+  std::vector<step_result> results;
+  for (int s = 1; s <= steps; ++s) {
+    wave.set_message_level(level(s));
+    EXPECT_EQ(wave.step_forward(), 0) << test.capture.errors();
+    results.push_back({std::vector<cd>(wave.psi.get(), wave.psi.get() + wave.N + 1), wave.norm,
+                       wave.mean_position, wave.overlap});
+  }
+  test.capture.clear();
+  return results;
+}
+
+void expect_paths_agree(Propagation& test) {
+  const auto fused = run_with_levels(test, 4, [](int) { return 2; });
+  const auto dumped = run_with_levels(test, 4, [](int) { return -1; });
+  // Switching in the middle of a run rebuilds the eliminated system.
+  const auto alternating = run_with_levels(test, 4, [](int s) { return s % 2 ? -1 : 0; });
+  EXPECT_TRUE(fused == dumped);
+  EXPECT_TRUE(fused == alternating);
+  EXPECT_GT(fused.back().norm, 0.5);
+}
+
+TEST_F(DenseReference, FusedStepGivesTheSolversBitsInEveryCase) {
+  equation_values.typ_pot_absorb = 1;
+  equation_values.Uo_abs = 0.8;
+  equation_values.a_abs = 1;
+  equation_values.nieliniowosc_SN = 0.4;
+  for (int gauge : {0, 1}) {
+    for (double k : {0.0, 0.3}) {
+      SCOPED_TRACE("gauge " + std::to_string(gauge) + ", k=" + std::to_string(k));
+      psi_values.cechowanie_hamiltonianu = gauge;
+      equation_values.k = k;
+      expect_paths_agree(*this);
+    }
+  }
+}
+
 TEST_F(Propagation, FreeGaussianKeepsNormAndMovesWithVelocityK) {
   grid_values = {1601, -40, 40, 1000, 0, 0.01};
   psi_values.x0 = -10;
@@ -312,6 +360,24 @@ TEST_F(Propagation, AllZeroStateEndsWithTheSolversCode) {
   // The step's outputs are still written.
   EXPECT_EQ(data_rows("1d-timed.dat").size(), 2u);
   EXPECT_EQ(wave->step, 2);
+}
+
+TEST_F(Propagation, ZeroPivotEndsWithTheSolversCode) {
+  // dx = 1, dt = 0.5: the last row's diagonal is 4 - SN |psi|^2 + i (1 + q x E)
+  // with x = 2, which E = 0.5 and SN = 4 on |psi|^2 = 1 make exactly zero.
+  grid_values = {4, -1, 2, 3, 0, 0.5};
+  equation_values.Ec = 0.5;
+  equation_values.nieliniowosc_SN = 4;
+  psi_values.typ_funkcji_pocz = 0;
+  psi_values.nazwa_pliku = "edge.dat";
+  core_capture::write_file("edge.dat", "0 0\n0 0\n0 0\n1 0\n");
+  start();
+  capture.clear();
+  EXPECT_EQ(wave->step_forward(), 2);
+  EXPECT_EQ(wave->status, 2);
+  EXPECT_EQ(capture.errors(), "\n\t*** Dzielenie przez zero => Uklad sprzeczny\n\n");
+  for (int i = 0; i <= wave->N; ++i) EXPECT_EQ(wave->psi[i], cd(0, 0)) << i;
+  EXPECT_EQ(data_rows("1d-timed.dat").size(), 2u);
 }
 
 }  // namespace
