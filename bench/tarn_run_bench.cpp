@@ -63,7 +63,7 @@ struct run_case {
 class quiet_boxes : public dialog_handler {
  public:
   void show_message(const QString& text) override { std::fprintf(stderr, "box: %s\n", qPrintable(text)); }
-  bool ask_yes_no(const QString&) override { return false; }
+  bool ask_yes_no(QWidget*, const QString&) override { return false; }
 };
 
 // Turns the window thread's events until done() holds, as tarn's own loop
