@@ -101,18 +101,37 @@ bool wavefunction::write_fft_file(const std::string& name) const {
 
 void wavefunction::write_timed_line() const {
   const std::string& name = file_name(timed_file_name);
+  if (step != 0 && timed_file_) {
+    // One write per step into the file kept open since step 0, each line
+    // handed over whole, so that an interrupted run leaves whole lines.
+    put_timed_values(*timed_file_);
+    if (timed_file_->commit()) return;
+    timed_file_.reset();
+    if (!write_failed) error_line_with_file("Blad zapisu pliku", name);
+    write_failed = true;
+    return;
+  }
+  timed_file_.reset();
   text_file file(name, step == 0 ? text_file::mode::create : text_file::mode::append);
   if (step == 0) {
     file << "#Wielkosci zalezne od czasu\n#\n#t  norma  ";
     if (rzutuj_na_plik != 0) file << "|<plik|t>|^2  ";
     file << "|<0|t>|^2  <x>\n";
   }
+  put_timed_values(file);
+  if (!finish(file, name) || write_failed) return;
+  // Opening, checking and closing the file at every step would cost more
+  // than the step itself on small grids: the later lines go through one
+  // file kept open for the run.
+  timed_file_ = std::make_unique<text_file>(name, text_file::mode::append);
+}
+
+void wavefunction::put_timed_values(text_file& file) const {
   file.number(static_cast<double>(grid.t(step))) << "  ";
   file.number(norm) << "  ";
   if (rzutuj_na_plik != 0) file.number(projection) << "  ";
   file.number(overlap) << "  ";
   file.number(mean_position) << "\n";
-  finish(file, name);
 }
 
 bool wavefunction::finish(text_file& file, const std::string& name) const {

@@ -98,6 +98,26 @@ bool text_file::close() {
   return true;
 }
 
+bool text_file::commit() {
+  if (!open_) return false;
+  if (!failed_) {
+    file_ << buffer_;
+    file_.flush();
+    failed_ = !file_;
+  }
+  buffer_.clear();
+  if (failed_) {
+    abandon();
+    return false;
+  }
+  // What a later failure cuts back to: this commit's end.
+  if (append_ && written_ == name_ && old_size_ >= 0) {
+    const std::streamoff end = file_.tellp();
+    if (end >= 0) old_size_ = end;
+  }
+  return true;
+}
+
 void text_file::abandon() {
   open_ = false;
   if (file_.is_open()) file_.close();

@@ -38,6 +38,11 @@ class text_file {
   // false when anything failed; the file's earlier content is then intact
   // (or, for a new file, nothing is left under its name by this write).
   bool close();
+  // For a file kept open through a run (append mode): hands everything
+  // written so far to the file at once. Returns false when that failed; the
+  // file is then cut back to what it held after the last successful commit
+  // and closed.
+  bool commit();
 
   // The temporary name that a new file is written under.
   static std::string temporary_name(const std::string& final_name);

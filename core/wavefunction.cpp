@@ -15,6 +15,7 @@
 #include "messages.h"
 #include "parameter_file.h"
 #include "shooting.h"
+#include "text_file.h"
 #include "well.h"
 
 namespace {
@@ -93,6 +94,8 @@ wavefunction::~wavefunction() {
 void wavefunction::close_records() {
   if (dipole_) dipole_->close(*this);
   dipole_.reset();
+  if (timed_file_) finish(*timed_file_, file_name(timed_file_name));
+  timed_file_.reset();
 }
 
 int wavefunction::read_parameter_file() {

@@ -48,8 +48,9 @@ class wavefunction {
   void get_quantities(double& time, double& norm_out, double& overlap_out, double& position_out) const;
   // Writes the current array in the wavefunction file format.
   void save_wavefunction(const std::string& name) const;
-  // Closes the records kept open through the run (the dipole record) and
-  // puts them under their names; a failure sets write_failed.
+  // Closes the records kept open through the run (the time-quantities file
+  // and the dipole record) and puts them under their names; a failure sets
+  // write_failed.
   void close_records();
 
   // The quantities of the current array (outputs.cpp); each stores and
@@ -116,6 +117,8 @@ class wavefunction {
   // Closes a result file; on failure reports it (the first time) and sets
   // write_failed. Returns true when the file is complete under its name.
   bool finish(text_file& file, const std::string& name) const;
+  // The time node's values of the time-quantities line.
+  void put_timed_values(text_file& file) const;
   int read_parameter_file();
   void print_parameter_summary() const;
   bool allocate_arrays();
@@ -163,4 +166,6 @@ class wavefunction {
   std::unique_ptr<std::complex<double>[]> projection_state_;
   // The dipole record, when the equation asks for it.
   std::unique_ptr<dipole_file> dipole_;
+  // "1d-timed.dat" kept open after step 0 for the lines of the later steps.
+  mutable std::unique_ptr<text_file> timed_file_;
 };

@@ -42,6 +42,20 @@ TEST_F(TextFile, AbandonedFileLeavesTheOldContentAndNoTemporary) {
   EXPECT_FALSE(fs::exists(text_file::temporary_name("wynik.dat")));
 }
 
+TEST_F(TextFile, KeptOpenFileHoldsEveryCommitAndLosesOnlyTheUncommitted) {
+  core_capture::write_file("wynik.dat", "#naglowek\n");
+  {
+    text_file file("wynik.dat", text_file::mode::append);
+    file.row(1, 0.5);
+    ASSERT_TRUE(file.commit());
+    EXPECT_EQ(core_capture::read_file("wynik.dat"), "#naglowek\n1  0.5\n");  // on disk at once
+    file.row(2, 0.5);
+    ASSERT_TRUE(file.commit());
+    file.row(3, 0.5);  // never committed: an interrupted step
+  }
+  EXPECT_EQ(core_capture::read_file("wynik.dat"), "#naglowek\n1  0.5\n2  0.5\n");
+}
+
 TEST_F(TextFile, LinksStayAndTheirTargetsGetTheContent) {
   core_capture::write_file("cel.dat", "stary\n");
   fs::create_symlink("cel.dat", "link.dat");
