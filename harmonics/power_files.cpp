@@ -1,4 +1,4 @@
-#include "spectrum_files.h"
+#include "power_files.h"
 
 #include <algorithm>
 #include <cmath>

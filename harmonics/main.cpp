@@ -1,3 +1,3 @@
-#include "spectrum_main.h"
+#include "harmonics_main.h"
 
 int main(int argc, char** argv) { return spectrum_main(argc, argv); }

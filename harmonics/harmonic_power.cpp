@@ -1,4 +1,4 @@
-#include "harmonic_spectrum.h"
+#include "harmonic_power.h"
 
 #include <cmath>
 #include <complex>

@@ -9,7 +9,7 @@
 
 #include "core_capture.h"
 #include "grid_parameters.h"
-#include "spectrum_main.h"
+#include "harmonics_main.h"
 #include "wave_fixture.h"
 #include "wavefunction.h"
 

@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "harmonic_spectrum.h"
+#include "harmonic_power.h"
 #include "laser_parameters.h"
-#include "spectrum_options.h"
+#include "harmonics_options.h"
 
 inline const std::string spectrum_table_name = "spectrum.dat";
 inline const std::string spectrum_picture_name = "spectrum.png";

@@ -4,7 +4,7 @@
 # transform, spectrum.dat and spectrum.png. Target: under a second.
 set -euo pipefail
 build_dir="${BUILD_DIR:-$(cd "$(dirname "$0")/.." && pwd)/build}"
-program="$build_dir/spectrum/mirelo-spectrum"
+program="$build_dir/harmonics/mirelo-spectrum"
 [ -x "$program" ] || { echo "brak programu $program"; exit 1; }
 folder="$(mktemp -d)"
 trap 'rm -rf "$folder"' EXIT

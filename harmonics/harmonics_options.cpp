@@ -1,4 +1,4 @@
-#include "spectrum_options.h"
+#include "harmonics_options.h"
 
 #include <charconv>
 #include <cmath>

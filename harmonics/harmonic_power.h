@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "dipole_series.h"
-#include "spectrum_options.h"
+#include "harmonics_options.h"
 
 struct harmonic_spectrum {
   // Frequencies omega_k = 2 pi k / (n dt), k = 0..n/2, and their orders

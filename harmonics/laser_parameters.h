@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "spectrum_options.h"
+#include "harmonics_options.h"
 
 class grid_parameters;
 class equation_base;

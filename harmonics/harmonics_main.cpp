@@ -1,15 +1,15 @@
-#include "spectrum_main.h"
+#include "harmonics_main.h"
 
 #include <new>
 #include <ostream>
 
 #include "dipole_series.h"
 #include "file_names.h"
-#include "harmonic_spectrum.h"
+#include "harmonic_power.h"
 #include "laser_parameters.h"
 #include "messages.h"
-#include "spectrum_files.h"
-#include "spectrum_options.h"
+#include "power_files.h"
+#include "harmonics_options.h"
 
 namespace {
 

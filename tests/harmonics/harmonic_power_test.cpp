@@ -7,7 +7,7 @@
 
 #include "core_capture.h"
 #include "number_text.h"
-#include "spectrum_main.h"
+#include "harmonics_main.h"
 #include "wave_fixture.h"
 
 namespace {
