@@ -22,6 +22,7 @@
 #include "func_graph.h"
 #include "link.h"
 #include "main_form.h"
+#include "page_widgets.h"
 #include "potential_pictures.h"
 
 namespace {
@@ -29,67 +30,6 @@ namespace {
 constexpr int client_width = 553;
 constexpr int client_height = 361;
 constexpr int page_height = 310;  // the page book; the button bar lies below
-constexpr int edit_width = 90;
-
-template <typename Widget>
-Widget* named(Widget* widget, const char* name) {
-  widget->setObjectName(QLatin1String(name));
-  return widget;
-}
-
-QLabel* text_label(const QString& text, QWidget* parent = nullptr) { return new QLabel(text, parent); }
-
-QLabel* bold_label(const QString& text, QWidget* parent = nullptr) {
-  QLabel* label = text_label(text, parent);
-  QFont font = label->font();
-  font.setBold(true);
-  label->setFont(font);
-  return label;
-}
-
-// A read-out label whose text the handlers replace.
-QLabel* read_out(const char* name, const QString& design_text = QString()) {
-  return named(text_label(design_text), name);
-}
-
-QSlider* track_bar(const char* name, int minimum, int maximum, int tick, int position) {
-  auto* bar = named(new QSlider(Qt::Horizontal), name);
-  bar->setRange(minimum, maximum);
-  bar->setTickPosition(QSlider::TicksBelow);
-  bar->setTickInterval(tick);
-  bar->setPageStep(tick);
-  bar->setValue(position);
-  return bar;
-}
-
-QLineEdit* edit_box(const char* name, const QString& text, int width = edit_width) {
-  auto* edit = named(new QLineEdit(text), name);
-  if (width > 0) edit->setFixedWidth(width);
-  return edit;
-}
-
-QFrame* panel(const char* name) {
-  auto* frame = named(new QFrame, name);
-  frame->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-  return frame;
-}
-
-// Pages lay their controls out from the top; what is left stays empty below.
-QVBoxLayout* page_layout(QWidget* page) {
-  auto* layout = new QVBoxLayout(page);
-  layout->setContentsMargins(14, 12, 14, 8);
-  layout->setSpacing(6);
-  return layout;
-}
-
-// Pages whose parts stand side by side, with the same margins.
-QHBoxLayout* page_row(QWidget* page, int spacing) {
-  auto* row = new QHBoxLayout(page);
-  row->setContentsMargins(14, 12, 14, 8);
-  row->setSpacing(spacing);
-  return row;
-}
-
 // The build date as dd.mm.yyyy from the compiler's "Mmm dd yyyy".
 QString build_date() {
   const QDate date = QDate::fromString(QString::fromLatin1(__DATE__).simplified(), QStringLiteral("MMM d yyyy"));
