@@ -131,7 +131,7 @@ timing thread_run(bool with_handshake) {
   QObject window_side;
   if (with_handshake)
     QObject::connect(thread, &TWavefunctionThread::OnStepForward, &window_side,
-                     [](QObject*, int, const QString&) {}, run_event_connection(true));
+                     [](QObject*, int, const QString&) {});
   bool ended = false;
   QElapsedTimer clock;
   const double cpu_before = cpu_seconds(RUSAGE_SELF);

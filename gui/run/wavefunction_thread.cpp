@@ -23,7 +23,11 @@ constexpr int step_level = 2;
 
 }  // namespace
 
-TWavefunctionThread::TWavefunctionThread(QObject* parent) : QThread(parent) {}
+TWavefunctionThread::TWavefunctionThread(QObject* parent)
+    : QThread(parent), handoff_([this] { emit EventsWaiting(); }) {
+  // The object lives on the window thread, so the queued call lands there.
+  connect(this, &TWavefunctionThread::EventsWaiting, this, [this] { handoff_.serve(); }, Qt::QueuedConnection);
+}
 
 void TWavefunctionThread::run() {
   // The window thread keeps writing to the same sink; this thread writes
@@ -35,6 +39,14 @@ void TWavefunctionThread::run() {
     simulate();
   } catch (const run_aborted&) {
   }
+  handoff_.close();
+}
+
+void TWavefunctionThread::deliver(const std::function<void()>& event) {
+  if (QThread::currentThread() == this)
+    handoff_.deliver(event);
+  else
+    event();  // single-thread mode: already on the window thread
 }
 
 void TWavefunctionThread::RequestTermination() { termination_requested_ = true; }
@@ -57,7 +69,7 @@ void TWavefunctionThread::simulate() {
   request.before_steps = [this](wavefunction&) {
     if (file_exists(file_name(potential_file_name)) &&
         isSignalConnected(QMetaMethod::fromSignal(&TWavefunctionThread::OnPotentialPlotSaved))) {
-      emit OnPotentialPlotSaved(this);
+      deliver([this] { emit OnPotentialPlotSaved(this); });
       stop_if_fatal_ending_ran();
     }
     return true;
@@ -66,7 +78,8 @@ void TWavefunctionThread::simulate() {
   request.after_step = [this, reports_steps](int StepNumber, wavefunction& wave) {
     wave.get_quantities(Last.Time, Last.Norm, Last.Correlation, Last.Position);
     if (reports_steps) {
-      emit OnStepForward(this, StepNumber, QString::fromStdString(wave.last_plot_file));
+      const QString plot_file = QString::fromStdString(wave.last_plot_file);
+      deliver([&] { emit OnStepForward(this, StepNumber, plot_file); });
       stop_if_fatal_ending_ran();
     }
     return !TerminationRequested();  // a stopped run has no final file, no duration, no "OK"
@@ -80,10 +93,6 @@ void TWavefunctionThread::simulate() {
   report_elapsed_time(static_cast<int>(end - start));
   out << "\nOK\n\n";
   out.flush();
-}
-
-Qt::ConnectionType run_event_connection(bool multi_thread) {
-  return multi_thread ? Qt::BlockingQueuedConnection : Qt::DirectConnection;
 }
 
 void launch_run(TWavefunctionThread* thread, bool multi_thread, QObject* context,

@@ -2,10 +2,11 @@
 // wavefunction from the three working parameter files, propagates step by
 // step, writes the final state and reports through two events.
 //
-// The events are signals. Their handlers work on windows, so they run on the
-// window thread while the simulation waits for each to return: connect them
-// with run_event_connection(multi_thread). The end of a run is QThread's
-// finished(), which launch_run turns into one end-of-run call per run.
+// The events are signals. Their handlers work on windows, so the signals are
+// emitted on the window thread, through a step_handoff, while the simulation
+// waits for the handlers to return: connect handlers that live on the window
+// thread as usual (directly). The end of a run is QThread's finished(),
+// which launch_run turns into one end-of-run call per run.
 //
 // In multi-thread mode the object runs on its own thread and frees itself
 // afterwards; in single-thread mode launch_run calls run() on the window
@@ -17,6 +18,8 @@
 
 #include <atomic>
 #include <functional>
+
+#include "step_handoff.h"
 
 class TWavefunctionThread : public QThread {
   Q_OBJECT
@@ -47,9 +50,9 @@ class TWavefunctionThread : public QThread {
   };
   // Written by the run just before each step's event and read by that
   // event's handlers only. Reading them there is safe: in multi-thread mode
-  // the run waits, blocked, until the handler on the window thread returns
-  // (the blocking connection orders the write before the read and the read
-  // before the next write); in single-thread mode it is one thread.
+  // the run waits until the handler on the window thread returns (the
+  // handoff's lock orders the write before the read and the read before the
+  // next write); in single-thread mode it is one thread.
   StepQuantities Last;
 
  signals:
@@ -58,20 +61,20 @@ class TWavefunctionThread : public QThread {
   void OnStepForward(QObject* Sender, int StepNumber, const QString& FileName);
   // Once before the first step, when the potential file exists.
   void OnPotentialPlotSaved(QObject* Sender);
+  // From the simulation thread: events wait in the handoff.
+  void EventsWaiting();
 
  private:
   void simulate();
+  // Emits an event on the window thread and returns when its handlers have.
+  void deliver(const std::function<void()>& event);
   // After an event: the handler may have run into the fatal ending on the
   // window thread, where it could not unwind this run.
   static void stop_if_fatal_ending_ran();
 
   std::atomic<bool> termination_requested_{false};
+  step_handoff handoff_;
 };
-
-// How the events reach handlers that live on the window thread: a call
-// marshalled to it that the simulation waits for, or a plain call when the
-// run itself is on the window thread.
-Qt::ConnectionType run_event_connection(bool multi_thread);
 
 // Carries out the run of a thread created with its handlers assigned.
 // Multi-thread mode: the thread gets the normal priority, frees itself when

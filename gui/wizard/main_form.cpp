@@ -380,10 +380,8 @@ void TMainForm::Obliczenia() {
   }
   RunThread = thread;
   FirstPlot = true;
-  const Qt::ConnectionType events = run_event_connection(MultiThread);
-  connect(thread, &TWavefunctionThread::OnStepForward, this, &TMainForm::ThreadStepForward, events);
-  if (PlotForm)
-    connect(thread, &TWavefunctionThread::OnPotentialPlotSaved, PlotForm, &TPlotForm::PotentialPlotSaved, events);
+  connect(thread, &TWavefunctionThread::OnStepForward, this, &TMainForm::ThreadStepForward);
+  if (PlotForm) connect(thread, &TWavefunctionThread::OnPotentialPlotSaved, PlotForm, &TPlotForm::PotentialPlotSaved);
 
   if (!MultiThread) Button1->setEnabled(false);
   launch_run(thread, MultiThread, this, [this](QObject* Sender) { ThreadTerminated(Sender); });

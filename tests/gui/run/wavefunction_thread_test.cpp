@@ -52,12 +52,9 @@ class ThreadRun : public testing::Test {
                            QThread::currentThread() == window_.thread(), source.Last.Time, source.Last.Norm,
                            source.Last.Correlation, source.Last.Position});
           if (on_step) on_step(source, step);
-        },
-        run_event_connection(multi_thread));
-    QObject::connect(
-        thread, &TWavefunctionThread::OnPotentialPlotSaved, &window_,
-        [this](QObject*) { potential_events.push_back(static_cast<int>(steps.size())); },
-        run_event_connection(multi_thread));
+        });
+    QObject::connect(thread, &TWavefunctionThread::OnPotentialPlotSaved, &window_,
+                     [this](QObject*) { potential_events.push_back(static_cast<int>(steps.size())); });
     launch_run(thread, multi_thread, &window_, [this](QObject* sender) {
       end_senders.push_back(sender);
       ended_on_window_thread = QThread::currentThread() == window_.thread();
