@@ -19,13 +19,15 @@
 //     run_aborted unwinds to the code that started the run or raised the
 //     ending, which must catch it there: no exception may pass through Qt's
 //     event dispatch.
-//   - A handler that the simulation thread runs on the window thread with a
-//     blocking call and that ends this way cannot throw into the simulation
+//   - A handler that the simulation thread has run on the window thread,
+//     waiting for it, and that ends this way cannot throw into the simulation
 //     thread; that thread checks fatal_ending_reached() when the call returns
 //     and throws run_aborted itself.
 //   - The window thread must keep processing events while a run goes on
-//     (never block waiting for the simulation thread), or a failing
-//     simulation thread would wait for the box for ever.
+//     (never wait for the simulation thread without a bound, as the step
+//     handoff's serving does), or a failing simulation thread would wait
+//     for the box for ever.
+//   - install_fatal_ending is first called on the window thread.
 #pragma once
 
 // Thrown by the ending to unwind the failed computation. Deliberately not a

@@ -9,6 +9,7 @@
 #include <QThread>
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <locale>
 #include <mutex>
 #include <string>
@@ -22,6 +23,7 @@ struct TStringsStream::shared_state {
   std::string pending;       // appended but not yet shown in the memo
   bool show_queued = false;  // a display update waits in the window thread's queue
   QPointer<QPlainTextEdit> memo;  // touched on the window thread only
+  QObject* feeder = nullptr;      // the stream's memo_feeder while the stream lives
 };
 
 namespace {
@@ -99,6 +101,21 @@ void insert_at_end(QPlainTextEdit& memo, const QString& piece) {
   if (follow) bar->setValue(bar->maximum());
 }
 
+// Shows in the memo what other threads have appended; lives on the window
+// thread. They call it by the slot's name, so that the queued call carries
+// only what Qt makes itself: a thread checker, which cannot see Qt's locks,
+// then sees no memory of ours handed over behind them.
+class memo_feeder : public QObject {
+  Q_OBJECT
+ public:
+  explicit memo_feeder(std::function<void()> show) : show_(std::move(show)) {}
+ public slots:
+  void ShowPending() { show_(); }
+
+ private:
+  std::function<void()> show_;
+};
+
 // Deliberately never destroyed (see message_sink).
 TStringsStream* program_sink = nullptr;
 
@@ -124,9 +141,15 @@ TStringsStream::TStringsStream(QPlainTextEdit* memo, const QLocale& locale)
   set_number_format(*this, decimal_point_);
   state_->memo = memo;
   if (memo) memo->clear();
+  feeder_ = std::make_unique<memo_feeder>([state = state_] { show_pending(state); });
+  state_->feeder = feeder_.get();
 }
 
-TStringsStream::~TStringsStream() = default;
+TStringsStream::~TStringsStream() {
+  // No thread queues a show any more; the one queued goes with the feeder.
+  const std::lock_guard guard(state_->lock);
+  state_->feeder = nullptr;
+}
 
 void TStringsStream::set_number_format(std::ostream& stream, char decimal_point) {
   stream.imbue(std::locale(std::locale(std::locale::classic(), new locale_punctuation(decimal_point)),
@@ -171,10 +194,9 @@ void TStringsStream::append(const std::shared_ptr<shared_state>& state, std::str
   // Another thread never touches the memo: the window thread shows the text
   // when it gets to the queued update. One update at a time is enough, it
   // takes everything pending.
-  if (state->show_queued || !QCoreApplication::instance()) return;
+  if (state->show_queued || !state->feeder || !QCoreApplication::instance()) return;
   state->show_queued = true;
-  QMetaObject::invokeMethod(
-      QCoreApplication::instance(), [state] { show_pending(state); }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(state->feeder, "ShowPending", Qt::QueuedConnection);  // under the lock
 }
 
 void TStringsStream::show_pending(const std::shared_ptr<shared_state>& state) {
@@ -235,3 +257,5 @@ TStringsStream& create_message_sink(QPlainTextEdit* memo) {
 }
 
 TStringsStream* message_sink() { return program_sink; }
+
+#include "strings_stream.moc"

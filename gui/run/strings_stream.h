@@ -15,6 +15,7 @@
 
 #include "messages.h"
 
+class QObject;
 class QPlainTextEdit;
 
 class TStringsStream : public std::ostream {
@@ -67,6 +68,7 @@ class TStringsStream : public std::ostream {
   std::shared_ptr<shared_state> state_;
   buffer buffer_;
   const char decimal_point_;
+  std::unique_ptr<QObject> feeder_;  // shows other threads' text on the window thread
 };
 
 // While it lives, the calling thread writes the core's messages and errors
