@@ -89,7 +89,10 @@ std::string batch_script(const std::string& out, const std::vector<std::string>&
   const long tasks = (static_cast<long>(runs.size()) + per_task - 1) / per_task;
   std::string text = "#!/bin/bash\n#SBATCH --job-name=sweep\n";
   text += "#SBATCH --array=0-" + std::to_string(tasks - 1);
-  if (max_parallel > 0) text += "%" + std::to_string(max_parallel);
+  if (max_parallel > 0) {
+    text += '%';
+    text += std::to_string(max_parallel);
+  }
   text += "\n#SBATCH --output=" + out + "/slurm-%A_%a.out\n#SBATCH --chdir=" + out + "\n";
   if (!partition.empty()) text += "#SBATCH --partition=" + partition + "\n";
   if (!time.empty()) text += "#SBATCH --time=" + time + "\n";

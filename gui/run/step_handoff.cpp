@@ -1,5 +1,6 @@
 #include "step_handoff.h"
 
+#include <thread>
 #include <utility>
 
 namespace {
@@ -32,12 +33,14 @@ void step_handoff::deliver(std::function<void()> event) {
   // again to be woken (far longer on a virtual machine): check a while first.
   const auto spin_end = std::chrono::steady_clock::now() + spin_time;
   for (int round = 1; !handled_.load(std::memory_order_acquire); ++round) {
-    if (round % 64 == 0 && std::chrono::steady_clock::now() > spin_end) {
+    spin_pause();
+    if (round % 64 != 0) continue;
+    if (std::chrono::steady_clock::now() > spin_end) {
       lock.lock();
       changed_.wait(lock, [this] { return handled_.load(std::memory_order_relaxed); });
       return;
     }
-    spin_pause();
+    std::this_thread::yield();  // on a single core the window thread needs it
   }
 }
 
