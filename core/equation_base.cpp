@@ -1,16 +1,31 @@
 #include "equation_base.h"
 
 #include <cmath>
-#include <fstream>
+#include <sstream>
 
 #include "file_names.h"
 #include "grid_parameters.h"
 #include "messages.h"
 #include "parameter_file.h"
+#include "text_file.h"
 
 using namespace atomic_units;
 
 namespace {
+
+// The grid's summary line, as the headers of the result files carry it.
+std::string summary_line(const grid_parameters& grid) {
+  std::ostringstream line;
+  grid.write_summary_line(line);
+  return line.str();
+}
+
+// Closes a result file; one that could not be written whole gets its error line.
+bool closed_whole(text_file& file, const std::string& name) {
+  if (file.close()) return true;
+  error_line_with_file("Blad zapisu pliku", name);
+  return false;
+}
 
 // Rising edge, plateau and falling edge shared by the trapezoid and the
 // sine-squared envelope. Only reachable edges divide by T1, so T1 = 0 gives
@@ -163,30 +178,34 @@ bool equation_base::announce_save(bool allowed, const char* blocked, const char*
   return allowed;
 }
 
-void equation_base::save_potential(const std::string& file_name, double t) const {
-  if (!announce_save(v_save != 0, "Zapisanie potencjalu", "Zapisuje potencjal", file_name)) return;
-  std::ofstream out(file_name);
-  out << "#Potencjal w t=" << t << "\n#";
-  grid.write_summary_line(out);
-  out << "#\n#x V(x,t) Re(U_abs(x,t)) Im(U_abs(x,t))\n";
+bool equation_base::save_potential(const std::string& file_name, double t) const {
+  if (!announce_save(v_save != 0, "Zapisanie potencjalu", "Zapisuje potencjal", file_name)) return true;
+  text_file out(file_name);
+  out << "#Potencjal w t=";
+  out.number(t) << "\n#" << summary_line(grid) << "#\n#x V(x,t) Re(U_abs(x,t)) Im(U_abs(x,t))\n";
   for (int i = 1; i <= grid.xdim(); ++i) {
     const double x = static_cast<double>(grid.x(i));
     const std::complex<double> u = absorbing_potential(x, t);
-    out << x << "  " << static_cast<double>(potential(x, t)) << "  " << u.real() << "  " << u.imag() << "\n";
+    out.number(x) << "  ";
+    out.number(static_cast<double>(potential(x, t))) << "  ";
+    out.number(u.real()) << "  ";
+    out.number(u.imag()) << "\n";
   }
+  return closed_whole(out, file_name);
 }
 
-void equation_base::save_field(const std::string& file_name) const {
-  if (!announce_save(e_save != 0, "Zapisanie pola E(t,0)", "Zapisuje pole E(t,0)", file_name)) return;
-  std::ofstream out(file_name);
-  out << "#E(0,t)\n#";
-  grid.write_summary_line(out);
-  out << "#\n#t E(0,t) f(t)\n";
+bool equation_base::save_field(const std::string& file_name) const {
+  if (!announce_save(e_save != 0, "Zapisanie pola E(t,0)", "Zapisuje pole E(t,0)", file_name)) return true;
+  text_file out(file_name);
+  out << "#E(0,t)\n#" << summary_line(grid) << "#\n#t E(0,t) f(t)\n";
   // The first and the last time of the run are left out.
   for (int j = 1; j < grid.tdim; ++j) {
     const double t = static_cast<double>(grid.t(j));
-    out << t << "  " << static_cast<double>(field(0, t)) << "  " << static_cast<double>(envelope(t)) << "\n";
+    out.number(t) << "  ";
+    out.number(static_cast<double>(field(0, t))) << "  ";
+    out.number(static_cast<double>(envelope(t))) << "\n";
   }
+  return closed_whole(out, file_name);
 }
 
 bool equation_base::coefficients_finite() const {

@@ -46,8 +46,10 @@ class equation_base {
 
   // Write "v(x).dat" / "e(t).dat" (names from file_names.h, potential_file_name
   // and field_file_name) when v_save / e_save allow it; the potential at time t.
-  void save_potential(const std::string& file_name, double t) const;
-  void save_field(const std::string& file_name) const;
+  // False when the file could not be written whole: its error line has then
+  // been printed, and nothing cut is left under its name.
+  bool save_potential(const std::string& file_name, double t) const;
+  bool save_field(const std::string& file_name) const;
 
   // False when a coefficient of the equation is not a finite number on the
   // grid (parameters whose products overflow); sampled at every point at the

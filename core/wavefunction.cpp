@@ -54,8 +54,10 @@ wavefunction::wavefunction(const grid_parameters& grid_, const std::string& file
   status = create_equation();
   if (status != 0) return;
 
-  equation->save_potential(file_name(potential_file_name), 0);
-  equation->save_field(file_name(field_file_name));
+  // A file that cannot be written ends the run after the construction.
+  if (!equation->save_potential(file_name(potential_file_name), 0) ||
+      !equation->save_field(file_name(field_file_name)))
+    write_failed = true;
   if (shows_summary(message_level)) {
     out << "Uwaga! W trakcie obliczen funkcja falowa unormowana jest do sumy, dopiero przy zapisie do pliku "
            "mnozona jest przez dx\n";

@@ -117,6 +117,20 @@ TEST_F(RunFaults, ResultFileOnAFullDeviceFailsTheRun) {
   expect_whole_files();
 }
 
+TEST_F(RunFaults, PotentialOrFieldFileOnAFullDeviceFailsTheRun) {
+  equation_values.v_save = 1;
+  equation_values.e_save = 1;
+  for (const std::string name : {"v(x).dat", "e(t).dat"}) {
+    fs::create_symlink("/dev/full", name);
+    capture.clear();
+    EXPECT_EQ(run(), 1) << name;
+    EXPECT_EQ(capture.errors(), "\n\t*** Blad zapisu pliku (" + name + ")\n\n");
+    EXPECT_EQ(capture.messages().find("OK"), std::string::npos) << name;
+    EXPECT_FALSE(fs::exists("psi_stop.dat")) << name;
+    fs::remove(name);
+  }
+}
+
 TEST_F(RunFaults, ReadOnlyFolderOrOldResultFailsTheRun) {
   if (getuid() != 0 && geteuid() == 0) GTEST_SKIP() << "set-user-id root: permissions cannot be dropped";
   fs::permissions(".", fs::perms::owner_all | fs::perms::group_all | fs::perms::others_all);
