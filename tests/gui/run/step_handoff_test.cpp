@@ -93,7 +93,7 @@ TEST(StepHandoff, EveryEventOnceInOrderOnTheServingThreadBeforeTheDelivererGoesO
   // its loop, and each new event wakes it again.
   const int wakes_after_burst = window.wakes();
   for (int i = burst; i < burst + 3; ++i) {
-    std::this_thread::sleep_for(step_handoff::serving_time * 2);
+    std::this_thread::sleep_for(step_handoff::serving_time * 5);
     window.handoff.deliver([&, i] {
       carried_out.push_back(i);
       threads.push_back(std::this_thread::get_id());
