@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -11,6 +12,15 @@
 namespace {
 
 [[noreturn]] void throw_fatal_ending() { throw fuzz_fatal_ending{}; }
+
+std::filesystem::path scratch_folder;
+
+// At the end of the process: the files the inputs became go with it.
+void remove_scratch_folder() {
+  std::error_code error;
+  std::filesystem::current_path(scratch_folder.parent_path(), error);
+  std::filesystem::remove_all(scratch_folder, error);
+}
 
 std::ostringstream& sink() {
   static std::ostringstream stream;
@@ -23,9 +33,10 @@ std::ostringstream& sink() {
 void prepare_fuzz_process() {
   static bool prepared = false;
   if (!prepared) {
-    const auto folder = std::filesystem::temp_directory_path() / ("q1d-fuzz-" + std::to_string(getpid()));
-    std::filesystem::create_directories(folder);
-    std::filesystem::current_path(folder);
+    scratch_folder = std::filesystem::temp_directory_path() / ("q1d-fuzz-" + std::to_string(getpid()));
+    std::filesystem::create_directories(scratch_folder);
+    std::filesystem::current_path(scratch_folder);
+    std::atexit(&remove_scratch_folder);
     prepared = true;
   }
   std::ostringstream& stream = sink();

@@ -8,8 +8,9 @@
 
 struct fuzz_fatal_ending {};
 
-// Makes a scratch folder the current one (once per process), silences the
-// core and installs the throwing fatal ending.
+// Makes a scratch folder the current one (once per process; it is removed
+// when the process exits), silences the core and installs the throwing
+// fatal ending.
 void prepare_fuzz_process();
 // Writes the input to name in the scratch folder.
 void write_input(const std::string& name, const std::uint8_t* data, std::size_t size);
