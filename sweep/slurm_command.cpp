@@ -54,8 +54,31 @@ bool parse_request(const std::vector<std::string>& arguments, slurm_request& req
       return false;
     }
   }
-  if (request.out.empty()) error = usage;
-  return !request.out.empty();
+  if (request.out.empty()) {
+    error = usage;
+    return false;
+  }
+  return true;
+}
+
+// A line break would end an #SBATCH line and put the rest of the value into
+// the script as a command.
+bool fits_on_a_line(const std::string& value, std::string& error) {
+  if (value.find_first_of("\n\r") == std::string::npos) return true;
+  error = "wartosc z koncem linii nie moze trafic do skryptu: " + value;
+  return false;
+}
+
+// A value on an #SBATCH line. sbatch ends a value at a blank or a '#'
+// unless it stands in double quotes, where a backslash escapes the next
+// character: a folder name with blanks stays one value.
+std::string directive_value(const std::string& value) {
+  std::string quoted = "\"";
+  for (const char c : value) {
+    if (c == '"' || c == '\\') quoted += '\\';
+    quoted += c;
+  }
+  return quoted + '"';
 }
 
 long config_value(const std::string& config, const std::string& name) {
@@ -93,9 +116,10 @@ std::string batch_script(const std::string& out, const std::vector<std::string>&
     text += '%';
     text += std::to_string(max_parallel);
   }
-  text += "\n#SBATCH --output=" + out + "/slurm-%A_%a.out\n#SBATCH --chdir=" + out + "\n";
-  if (!partition.empty()) text += "#SBATCH --partition=" + partition + "\n";
-  if (!time.empty()) text += "#SBATCH --time=" + time + "\n";
+  text += "\n#SBATCH --output=" + directive_value(out + "/slurm-%A_%a.out") +
+          "\n#SBATCH --chdir=" + directive_value(out) + "\n";
+  if (!partition.empty()) text += "#SBATCH --partition=" + directive_value(partition) + "\n";
+  if (!time.empty()) text += "#SBATCH --time=" + directive_value(time) + "\n";
   text += "# Each array task runs " + std::to_string(per_task) +
           " run(s) of the list one after another; a run's messages go to\n"
           "# mirelo.log in its folder and its exit status to status there.\n"
@@ -119,6 +143,9 @@ int slurm_command(const std::vector<std::string>& arguments) {
   const std::string mirelo = find_mirelo();
   if (mirelo.empty()) return fail("nie znaleziono programu mirelo (PATH albo zmienna MIRELO)");
   const fs::path out = fs::absolute(request.out);
+  if (!fits_on_a_line(out.string(), error) || !fits_on_a_line(request.partition, error) ||
+      !fits_on_a_line(request.time, error))
+    return fail(error);
   const std::vector<std::string> pending = pending_runs(out, table);
   if (pending.empty()) {
     message_stream() << "Wszystkie przebiegi sa juz wykonane; nie ma czego wysylac.\n";

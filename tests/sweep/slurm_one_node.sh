@@ -3,6 +3,8 @@
 # started from a configuration in a temporary folder (no systemd), a sweep of
 # three runs goes in as one job array capped at two tasks (so two runs share
 # a task), sbatch --wait runs it, and gather must find all three finished.
+# The results folder has a blank in its name, as the script's directives
+# must survive.
 # The daemons are stopped by their process ids. Exit 77 (skipped, with the
 # reason) when not root or when Slurm or munge are not installed.
 set -u
@@ -98,15 +100,15 @@ mkdir "$work/base"
 printf '1\n32  -8  8\n10  0  0.01\n' > "$work/base/1d-grid.par"
 printf '1\n1  -1  2\n0  0.1  0.5  0  0\n0  0  0\n0  0  0\n0\n0  0  0\n0  1  1\n0\n0  0\n' > "$work/base/1d-eq.par"
 printf '1\n1  brak\n0  0.5  0  1\n0  0  0  0\n0\n0  brak\n' > "$work/base/1d-psi.par"
-"$sweep" make "$work/base" "$work/out" Eo=0.05,0.1,0.2 || fail "sweep make"
-MIRELO="$mirelo" "$sweep" slurm "$work/out" --partition sweep --time 5 || fail "sweep slurm"
-grep -q -- '^#SBATCH --array=0-1$' "$work/out/sweep.sbatch" || fail "three runs are not packed into two tasks"
-grep -q '^runs_per_task=2$' "$work/out/sweep.sbatch" || fail "two runs per task expected"
-(cd "$work" && timeout 240 sbatch --wait "$work/out/sweep.sbatch") || fail "sbatch --wait"
-"$sweep" gather "$work/out" || fail "sweep gather"
-rows=$(grep -vc '^#' "$work/out/summary.dat")
+"$sweep" make "$work/base" "$work/out dir" Eo=0.05,0.1,0.2 || fail "sweep make"
+MIRELO="$mirelo" "$sweep" slurm "$work/out dir" --partition sweep --time 5 || fail "sweep slurm"
+grep -q -- '^#SBATCH --array=0-1$' "$work/out dir/sweep.sbatch" || fail "three runs are not packed into two tasks"
+grep -q '^runs_per_task=2$' "$work/out dir/sweep.sbatch" || fail "two runs per task expected"
+(cd "$work" && timeout 240 sbatch --wait "$work/out dir/sweep.sbatch") || fail "sbatch --wait"
+"$sweep" gather "$work/out dir" || fail "sweep gather"
+rows=$(grep -vc '^#' "$work/out dir/summary.dat")
 [ "$rows" -eq 3 ] || fail "summary.dat holds $rows runs instead of 3"
-awk '!/^#/ && $NF != 0 { bad = 1 } END { exit bad }' "$work/out/summary.dat" || fail "a run did not end with status 0"
+awk '!/^#/ && $NF != 0 { bad = 1 } END { exit bad }' "$work/out dir/summary.dat" || fail "a run did not end with status 0"
 # Nothing is left to submit once every run has finished.
-"$sweep" slurm "$work/out" | grep -q 'Wszystkie przebiegi' || fail "finished runs were submitted again"
-echo "PASSED: three runs in a two-task array on a one-node Slurm cluster"
+"$sweep" slurm "$work/out dir" | grep -q 'Wszystkie przebiegi' || fail "finished runs were submitted again"
+echo "PASSED: three runs in a two-task array on a one-node Slurm cluster, into a folder with a blank"
