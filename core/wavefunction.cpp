@@ -13,7 +13,6 @@
 #include "grid_parameters.h"
 #include "initial_states.h"
 #include "messages.h"
-#include "parameter_file.h"
 #include "shooting.h"
 #include "text_file.h"
 #include "well.h"
@@ -101,19 +100,7 @@ void wavefunction::close_records() {
 }
 
 int wavefunction::read_parameter_file() {
-  parameter_file file;
-  if (file.open(parameter_file_name, "funkcji falowej", ver) != 0) return 1;
-  file >> typ_funkcji_pocz >> nazwa_pliku >> x0 >> a >> k >> n >> co_ile_krokow_zapis_wykresu >>
-      co_ile_krokow_zapis_funkcji >> co_ile_krokow_zapis_fft >> przesuniecie >> cechowanie_hamiltonianu >>
-      rzutuj_na_plik >> rzutuj_nazwa_pliku;
-  nazwa_pliku = fit_file_name(nazwa_pliku);
-  rzutuj_nazwa_pliku = fit_file_name(rzutuj_nazwa_pliku);
-
-  if (!(a >= 0) || co_ile_krokow_zapis_funkcji < 0 || co_ile_krokow_zapis_fft < 0 ||
-      co_ile_krokow_zapis_wykresu < 0 || n < 1) {
-    error_line_with_file("Bledne parametry funkcji falowej!", parameter_file_name);
-    return 1;
-  }
+  if (read_wavefunction_parameters(parameter_file_name, *this) != 0) return 1;
   if (shows_summary(message_level)) print_parameter_summary();
   return 0;
 }

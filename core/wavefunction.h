@@ -11,6 +11,7 @@
 #include <string>
 
 #include "parameter_kinds.h"
+#include "wavefunction_parameters.h"
 
 class grid_parameters;
 class equation_base;
@@ -26,7 +27,8 @@ struct free_deleter {
 };
 using complex_array = std::unique_ptr<std::complex<double>[], free_deleter>;
 
-class wavefunction {
+// The parameter file's fields are the object's own, under the file's keys.
+class wavefunction : public wavefunction_parameters {
  public:
   // Reads the parameter file, builds the equation, fills the initial state,
   // prepares the first step and writes the step-0 outputs. The caller tests
@@ -83,20 +85,6 @@ class wavefunction {
   int step = 0;                // time node of the next state to be computed
   const grid_parameters& grid;
   std::unique_ptr<equation_base> equation;
-  double ver = 0;
-  int typ_funkcji_pocz = -1;   // an initial_state_kind
-  std::string nazwa_pliku;     // initial-state file of kind 0
-  double x0 = 0;
-  double a = 1;                // Gaussian width, or the well's half-width
-  double k = 0;                // wave number of the Gaussian, or the well's depth Uo
-  int n = 1;                   // quantum number of kinds 2 and 3
-  int cechowanie_hamiltonianu = length_gauge;  // a gauge_kind
-  int co_ile_krokow_zapis_funkcji = 0;
-  int co_ile_krokow_zapis_fft = 0;
-  int co_ile_krokow_zapis_wykresu = 1;
-  int przesuniecie = 0;        // offset of the save schedule
-  int rzutuj_na_plik = 0;
-  std::string rzutuj_nazwa_pliku;
   // Super-, main and sub-diagonal and right-hand side of the next system,
   // filled only when that system goes to solve_tridiagonal (see below).
   complex_array A, B, C, D;

@@ -8,8 +8,8 @@
 #include "file_names.h"
 #include "grid_parameters.h"
 #include "messages.h"
-#include "parameter_file.h"
 #include "shooting.h"
+#include "wavefunction_parameters.h"
 #include "well.h"
 
 namespace {
@@ -39,28 +39,18 @@ double lattice_energy(const grid_parameters& grid, const equation_base& equation
 int initial_state_energy(const grid_parameters& grid, equation_base& equation, const std::string& psi_file,
                          bool& known, double& energy) {
   known = false;
-  parameter_file file;
-  double version = 0;
-  if (file.open(psi_file, "funkcji falowej", version) != 0) return 1;
-  // The leading tokens of the wavefunction file: kind, its file, x0, a, k
-  // (the well's depth for kind 2), n.
-  int kind = -1, n = 1;
-  std::string initial_file;
-  double x0 = 0, a = 1, k = 0;
-  file >> kind >> initial_file >> x0 >> a >> k >> n;
-  if (!file.good() || n < 1) {
-    error_line_with_file("Bledne parametry funkcji falowej!", psi_file);
-    return 1;
-  }
-  if (kind == 2) {
-    well states(a, k, quiet);
+  wavefunction_parameters values;
+  if (read_wavefunction_parameters(psi_file, values) != 0) return 1;
+  const int kind = values.typ_funkcji_pocz, n = values.n;
+  if (kind == well_eigenstate) {
+    well states(values.a, values.k, quiet);  // half-width and depth
     if (states.status != 0 || n > states.N) {
       error_line_with_file("Blad: stan studni o numerze " + std::to_string(n) + " nie istnieje!", psi_file);
       return 1;
     }
     energy = states.energies[n];
     known = true;
-  } else if (kind == 3) {
+  } else if (kind == shooting_eigenstate) {
     std::vector<std::complex<double>> psi(grid.x_count);
     shooting_state_on_grid(grid, equation, n, psi.data(), quiet);
     energy = lattice_energy(grid, equation, psi);
