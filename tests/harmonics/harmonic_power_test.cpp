@@ -115,7 +115,17 @@ TEST_F(Spectrum, UnusableInputFailsWithStatusOne) {
   std::ofstream("1d-dipole.dat", std::ios::app) << "20  0  0  0  0\n";  // a gap in time
   EXPECT_EQ(run_spectrum({"--ip", "0.5"}), 1);
 
+  // Without --ip the initial state is read as the simulation reads it, with
+  // the same refusals.
   write_record(100, 0.1, sine, sine);
+  psi_file bad_schedule;
+  bad_schedule.co_ile_krokow_zapis_wykresu = -1;
+  bad_schedule.write();
+  EXPECT_EQ(run_spectrum({}), 1);
+  EXPECT_NE(capture.errors().find("Bledne parametry funkcji falowej! (1d-psi.par)"), std::string::npos)
+      << capture.errors();
+  psi_file{}.write();
+
   equation_file no_frequency;
   no_frequency.Eo = 0.05;
   no_frequency.write();
