@@ -5,21 +5,10 @@
 #   install_test.sh BUILD_DIR WITH_GUI(0|1)
 set -uo pipefail
 build="$1" with_gui="$2"
-for tool in groff man desktop-file-validate; do
-  if ! command -v "$tool" >/dev/null; then
-    echo "SKIP: $tool is not installed (Debian groff-base, man-db, desktop-file-utils)"
-    exit 77
-  fi
-done
+source "$(dirname "$0")/../common/shell_checks.sh"
+require "Debian groff-base, man-db, desktop-file-utils" groff man desktop-file-validate
 prefix="$(mktemp -d)"
 trap 'rm -rf "$prefix"' EXIT
-failures=0
-check() {  # check DESCRIPTION COMMAND...
-  if ! "${@:2}"; then
-    echo "FAIL: $1"
-    failures=$((failures + 1))
-  fi
-}
 
 if ! cmake --install "$build" --prefix "$prefix" >"$prefix.log" 2>&1; then
   cat "$prefix.log"; rm -f "$prefix.log"
@@ -87,8 +76,4 @@ if [ "$with_gui" = 1 ]; then
   check "icon installed where Icon=tarn is looked up" [ -s "$prefix/share/icons/hicolor/scalable/apps/tarn.svg" ]
 fi
 
-if ((failures > 0)); then
-  echo "$failures check(s) failed"
-  exit 1
-fi
-echo "install: all checks passed"
+finish install

@@ -6,21 +6,10 @@
 #   package_test.sh BUILD_DIR WITH_GUI(0|1)
 set -uo pipefail
 build="$1" with_gui="$2"
-for tool in cpack dpkg-deb dpkg-shlibdeps; do
-  if ! command -v "$tool" >/dev/null; then
-    echo "SKIP: $tool is not installed (Debian cmake, dpkg-dev)"
-    exit 77
-  fi
-done
+source "$(dirname "$0")/../common/shell_checks.sh"
+require "Debian cmake, dpkg-dev" cpack dpkg-deb dpkg-shlibdeps
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
-failures=0
-check() {  # check DESCRIPTION COMMAND...
-  if ! "${@:2}"; then
-    echo "FAIL: $1"
-    failures=$((failures + 1))
-  fi
-}
 
 if ! (cd "$build" && cpack -G DEB -B "$work/out") >"$work/cpack.log" 2>&1; then
   cat "$work/cpack.log"
@@ -69,8 +58,4 @@ check "packaged mirelo -h exits 0" [ $? -eq 0 ]
 check "packaged ovint -h exits 0" [ $? -eq 0 ]
 check "packaged programs are stripped" bash -c '! file "$1" | grep -q "not stripped"' _ "$work/root/usr/bin/mirelo"
 
-if ((failures > 0)); then
-  echo "$failures check(s) failed"
-  exit 1
-fi
-echo "package: all checks passed"
+finish package

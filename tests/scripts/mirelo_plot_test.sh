@@ -5,19 +5,10 @@
 #   mirelo_plot_test.sh MIRELO MIRELO_PLOT
 set -uo pipefail
 mirelo="$(realpath "$1")" plot="$(realpath "$2")"
-if ! command -v gnuplot >/dev/null; then
-  echo "SKIP: gnuplot is not installed (Debian gnuplot-nox)"
-  exit 77
-fi
+source "$(dirname "$0")/../common/shell_checks.sh"
+require "Debian gnuplot-nox" gnuplot
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
-failures=0
-check() {  # check DESCRIPTION COMMAND...
-  if ! "${@:2}"; then
-    echo "FAIL: $1"
-    failures=$((failures + 1))
-  fi
-}
 
 # Width and height of a PNG, from its header.
 png_size() {
@@ -116,9 +107,5 @@ check "an unknown option fails with status 1" [ $? -eq 1 ]
 "$plot" "$run" -s 1x >/dev/null 2>&1
 check "a step that is not a number fails with status 1" [ $? -eq 1 ]
 
-if ((failures > 0)); then
-  echo "$failures check(s) failed; last output:"
-  cat "$work/out.txt"
-  exit 1
-fi
-echo "mirelo-plot: all checks passed"
+((failures > 0)) && cat "$work/out.txt"  # the last output, to see why
+finish mirelo-plot
