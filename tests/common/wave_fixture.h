@@ -36,6 +36,7 @@ struct equation_file {
   double Uo_abs = 0, a_abs = 0, Uor_abs = 0, Nr_abs = 1, Ni_abs = 1;
   double nieliniowosc_SN = 0;
   int v_save = 0, e_save = 0;
+  int d_save = -1;  // the dipole switch, a 26th token; left out when negative
   void write(const std::string& name = "1d-eq.par") const {
     std::ofstream out(name);
     out << std::setprecision(17) << "1\n" << typ_potencjalu << " " << Vo << " " << a << "\n"
@@ -43,6 +44,7 @@ struct equation_file {
         << typ_obwiedni << " " << T1 << " " << T2 << "\n" << pA_cechowanie_mieszane << "\n" << typ_pot_absorb
         << " " << Uo_abs << " " << a_abs << "\n" << Uor_abs << " " << Nr_abs << " " << Ni_abs << "\n"
         << nieliniowosc_SN << "\n" << v_save << " " << e_save << "\n";
+    if (d_save >= 0) out << d_save << "\n";
   }
 };
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -22,14 +21,7 @@ namespace {
 // grow as dx^2 and come near the tolerance at dx = 0.1. The number of points
 // is even, so that the potential's minimum lies between two nodes, where the
 // shooting method joins its integrations smoothly.
-struct DipoleRecord : ::testing::Test {
-  core_capture capture;
-  grid_file grid_values;
-  equation_file equation_values;
-  psi_file psi_values;
-  std::unique_ptr<grid_parameters> grid;
-  std::unique_ptr<wavefunction> wave;
-
+struct DipoleRecord : wave_run {
   DipoleRecord() {
     grid_values.xdim = 2000;
     grid_values.xmin = -50;
@@ -48,16 +40,11 @@ struct DipoleRecord : ::testing::Test {
     psi_values.n = 1;
   }
 
-  // Writes the parameter files, with the dipole switch as a 26th token of
-  // the equation file unless it is negative, and builds the run.
+  // Builds the run with the dipole switch as a 26th token of the equation
+  // file, or without it when d_save is negative.
   void start(int d_save) {
-    grid_values.write();
-    equation_values.write();
-    if (d_save >= 0) std::ofstream("1d-eq.par", std::ios::app) << d_save << "\n";
-    psi_values.write();
-    grid = std::make_unique<grid_parameters>("1d-grid.par", 2);
-    wave = std::make_unique<wavefunction>(*grid, "1d-psi.par", 2);
-    ASSERT_EQ(wave->status, 0) << capture.errors();
+    equation_values.d_save = d_save;
+    ASSERT_EQ(wave_run::start(2).status, 0);
   }
   void run_to_end() {
     while (wave->step <= grid->tdim) ASSERT_EQ(wave->step_forward(), 0) << capture.errors();
@@ -136,9 +123,9 @@ TEST_F(DipoleRecord, ReplacesThePreviousRecordOnlyAtTheEndOfTheRun) {
 TEST_F(DipoleRecord, AFileThatCannotBeCreatedFailsTheConstruction) {
   std::filesystem::create_directory("1d-dipole.dat.tmp");
   grid_values.tdim = 2;
+  equation_values.d_save = 1;
   grid_values.write();
   equation_values.write();
-  std::ofstream("1d-eq.par", std::ios::app) << "1\n";
   psi_values.write();
   grid = std::make_unique<grid_parameters>("1d-grid.par", 2);
   wave = std::make_unique<wavefunction>(*grid, "1d-psi.par", 2);
