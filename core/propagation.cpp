@@ -70,20 +70,21 @@ int wavefunction::step_forward() {
     for (int i = 1; i < N; ++i) out << "Psi[" << i << "]  (" << psi[i].real() << "," << psi[i].imag() << ")\n";
   }
 
-  const std::string counter = counter_text(j) + ".dat";
+  // Most steps write no snapshot: the name's counter is made only for one.
+  const auto counter = [j] { return counter_text(j) + ".dat"; };
   last_plot_file.clear();
   if (snapshot_due(j, co_ile_krokow_zapis_wykresu, przesuniecie)) {
-    const std::string name = file_name(plot_prefix) + counter;
+    const std::string name = file_name(plot_prefix) + counter();
     write_plot_file(name);
     if (shows_summary(message_level)) out << "Wykres zapisany do pliku: " << name << "\n";
   }
   if (snapshot_due(j, co_ile_krokow_zapis_funkcji, przesuniecie)) {
-    const std::string name = file_name(psi_prefix) + counter;
+    const std::string name = file_name(psi_prefix) + counter();
     write_wavefunction_file(name);
     if (shows_summary(message_level)) out << "Funkcja zapisana do pliku: " << name << "\n";
   }
   if (snapshot_due(j, co_ile_krokow_zapis_fft, przesuniecie)) {
-    const std::string name = file_name(fft_prefix) + counter;
+    const std::string name = file_name(fft_prefix) + counter();
     if (write_fft_file(name) && shows_summary(message_level)) out << "FFT funkcji zapisana do pliku: " << name << "\n";
   }
 
