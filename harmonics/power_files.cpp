@@ -4,13 +4,13 @@
 #include <cmath>
 #include <csignal>
 #include <cstdio>
-#include <fstream>
 #include <sstream>
 #include <sys/wait.h>
 #include <vector>
 
 #include "messages.h"
 #include "number_text.h"
+#include "text_file.h"
 
 namespace {
 
@@ -75,30 +75,19 @@ bool run_gnuplot(const std::string& script) {
 
 int write_spectrum_table(const std::string& name, const harmonic_spectrum& spectrum, const laser_parameters& laser,
                          const spectrum_options& options) {
-  const std::string temporary = name + ".tmp";
-  std::ofstream file(temporary, std::ios::binary);
   std::ostringstream header;
   header << "#Widmo harmonicznych: forma " << form_name(options.form) << ", okno " << window_name(options.window)
          << "\n#w=" << laser.w << "  Eo=" << laser.Eo << "  Up=" << laser.up << "  Ip=" << ip_text(laser);
   if (laser.ip_known) header << "  rzad odciecia=" << laser.cutoff_order();
   header << "\n#\n#rzad  omega  moc\n";
-  std::string text = header.str();
+  text_file file(name);
+  file << header.str();
   for (std::size_t k = 0; k < spectrum.power.size(); ++k) {
-    append_number(text, spectrum.order[k], axis_digits);
-    text += "  ";
-    append_number(text, spectrum.omega[k], axis_digits);
-    text += "  ";
-    append_number(text, spectrum.power[k]);
-    text += '\n';
-    if (text.size() >= (1 << 16)) {
-      file << text;
-      text.clear();
-    }
+    file.number(spectrum.order[k], axis_digits) << "  ";
+    file.number(spectrum.omega[k], axis_digits) << "  ";
+    file.number(spectrum.power[k]) << "\n";
   }
-  file << text;
-  file.close();
-  if (file.fail() || std::rename(temporary.c_str(), name.c_str()) != 0) {
-    std::remove(temporary.c_str());
+  if (!file.close()) {
     error_line_with_file("Blad: nieudany zapis pliku widma!", name);
     return 1;
   }

@@ -4,6 +4,8 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "text_file.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -22,18 +24,9 @@ std::vector<std::string> split_tabs(const std::string& line) {
 }  // namespace
 
 void write_text_file(const fs::path& path, const std::string& text) {
-  const fs::path temporary = path.string() + ".tmp";
-  {
-    std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-    file << text;
-    file.close();
-    if (!file) {
-      std::error_code ignored;
-      fs::remove(temporary, ignored);
-      throw std::runtime_error("nie mozna zapisac pliku " + path.string());
-    }
-  }
-  fs::rename(temporary, path);
+  text_file file(path.string());
+  file << text;
+  if (!file.close()) throw std::runtime_error("nie mozna zapisac pliku " + path.string());
 }
 
 void write_sweep_table(const fs::path& out, const sweep_table& table) {
